@@ -63,5 +63,6 @@ private:
     QList<Line> m_lines;
     bool m_crlf = false;
     bool m_bom = false;
+    bool m_finalNewline = true;
     bool m_legacyEncoding = false;
 };
