@@ -94,9 +94,13 @@ QSqlQuery TdmData::Query() const
 
 // --- helpers ----------------------------------------------------------------
 
-bool TdmData::prepareAndRun(QSqlQuery &query, const QString &sql, const QVariantMap &binds) const
+bool TdmData::prepareAndRun(QSqlQuery &query, const QString &sql, const QVariantMap &binds, bool forwardOnly) const
 {
-    query.setForwardOnly(true);
+    query.setForwardOnly(forwardOnly);
+    // PostgreSQL cannot prepare every kind of statement (DDL, VACUUM); one
+    // without values needs no preparing.
+    if (binds.isEmpty())
+        return query.exec(sql);
     if (!query.prepare(sql))
         return false;
     for (auto it = binds.cbegin(); it != binds.cend(); ++it) {
@@ -175,7 +179,8 @@ bool TdmData::OpenQuery(QSqlQueryModel *model, const QString &sql, const QVarian
 {
     model->clear();
     QSqlQuery query(ADOcnn());
-    if (!prepareAndRun(query, sql, binds)) {
+    // The model moves back and forth through the rows it holds.
+    if (!prepareAndRun(query, sql, binds, false)) {
         report(kOpenFailed, query, sql);
         return false;
     }

@@ -129,7 +129,8 @@ signals:
     void displayFormatsChanged();
 
 private:
-    bool prepareAndRun(QSqlQuery &query, const QString &sql, const QVariantMap &binds) const;
+    bool prepareAndRun(QSqlQuery &query, const QString &sql, const QVariantMap &binds,
+                       bool forwardOnly = true) const;
     QVariant lookup(const QString &sql, const QVariantMap &binds, bool *ok);
     void report(const QString &message, const QSqlQuery &query, const QString &sql) const;
 
