@@ -1,7 +1,16 @@
+#include "setup/velconfcommand.h"
+
 #include <QCoreApplication>
+#include <QTextStream>
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setApplicationName(QStringLiteral("velconf"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int code = VelconfCommand(out, err).run(QCoreApplication::arguments());
+    out.flush();
+    err.flush();
+    return code;
 }
