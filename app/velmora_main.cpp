@@ -45,12 +45,13 @@ int runConnectedClient(QApplication &app, const Startup &startup, std::unique_pt
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The title first: the splash picture shows it.
+    QApplication::setApplicationDisplayName(kApplicationTitle);
 
     auto splash = std::make_unique<TfrmSplash>();
     splash->show();
     splash->repaint();
     QApplication::processEvents();
-    QApplication::setApplicationDisplayName(kApplicationTitle);
 
     Startup startup(AppConfig::locate(QApplication::arguments()));
     startup.setStatusLine([&splash](const QString &text) {
