@@ -10,7 +10,7 @@
 #include <QScreen>
 
 TfrmSplash::TfrmSplash(QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       m_label(new QLabel(this))
 {
     setObjectName(QStringLiteral("TfrmSplash"));

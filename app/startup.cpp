@@ -40,6 +40,9 @@ bool Startup::connectDatabase()
     QString error;
     if (!m_config.load(&error) || !m_config.toDbSettings(&m_settings, &error)) {
         m_lastError = error;
+        // No message box may hide behind the splash window.
+        if (m_closeSplash)
+            m_closeSplash();
         ShowMess(kConfigError, MessWarning);
         return false;
     }

@@ -155,6 +155,7 @@ void TestStartup::unusableConfigWarnsAndEnds()
     QVERIFY(!run.connected);
     QCOMPARE(messages.texts(), QStringList{Startup::kConfigError});
     QCOMPARE(messages.last().kind, int(MessWarning));
+    QCOMPARE(run.messagesBeforeSplashClosed, 0);
     QVERIFY(run.started.isEmpty());
     QVERIFY(!QSqlDatabase::contains(kConnection));
     QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("data"))));
