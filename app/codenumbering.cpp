@@ -1,5 +1,6 @@
 #include "app/codenumbering.h"
 
+#include "app/datamodule.h"
 #include "db/dialect.h"
 
 #include <QSqlError>
@@ -36,21 +37,6 @@ QString lengthOf(const db::Dialect &dialect, const QString &column)
 {
     return dialect.isPostgres() ? QStringLiteral("length(") + column + QStringLiteral("::text)")
                                 : QStringLiteral("length(") + column + QLatin1Char(')');
-}
-
-bool run(QSqlQuery &query, const QString &sql, const QVariantMap &binds)
-{
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        return false;
-    for (auto it = binds.cbegin(); it != binds.cend(); ++it) {
-        const QString name = it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key();
-        QVariant value = it.value();
-        if (value.typeId() == QMetaType::Bool)
-            value = value.toBool() ? 1 : 0;
-        query.bindValue(name, value);
-    }
-    return query.exec();
 }
 
 QString failureText(const QSqlQuery &query)
@@ -100,7 +86,7 @@ CodeProposal CodeNumbering::nextCode(QSqlDatabase db, const QString &table, int 
            + QStringLiteral(" desc limit 1");
 
     QSqlQuery query(db);
-    if (!run(query, sql, binds))
+    if (!TdmData::Execute(query, sql, binds))
         return CodeProposal::failure(failureText(query));
     const QString largest = query.next() ? query.value(0).toString() : QString();
     const QString next = nextAfter(largest, width);
@@ -124,7 +110,8 @@ CodeProposal CodeNumbering::nextBillNo(QSqlDatabase db, const QString &prefix, c
                         + QStringLiteral(" desc");
 
     QSqlQuery query(db);
-    if (!run(query, sql, {{QStringLiteral(":stem"), db::Dialect::escapeLike(stem) + QLatin1Char('%')}}))
+    const QString pattern = db::Dialect::escapeLike(stem) + QLatin1Char('%');
+    if (!TdmData::Execute(query, sql, {{QStringLiteral(":stem"), pattern}}))
         return CodeProposal::failure(failureText(query));
     // The serial is everything after the day's stem; numbers with other text
     // there (typed by hand) are not part of the day's sequence.

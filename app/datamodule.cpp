@@ -94,7 +94,7 @@ QSqlQuery TdmData::Query() const
 
 // --- helpers ----------------------------------------------------------------
 
-bool TdmData::prepareAndRun(QSqlQuery &query, const QString &sql, const QVariantMap &binds, bool forwardOnly) const
+bool TdmData::Execute(QSqlQuery &query, const QString &sql, const QVariantMap &binds, bool forwardOnly)
 {
     query.setForwardOnly(forwardOnly);
     // PostgreSQL cannot prepare every kind of statement (DDL, VACUUM); one
@@ -123,7 +123,7 @@ void TdmData::report(const QString &message, const QSqlQuery &query, const QStri
 QVariant TdmData::lookup(const QString &sql, const QVariantMap &binds, bool *ok)
 {
     QSqlQuery query(ADOcnn());
-    if (!prepareAndRun(query, sql, binds)) {
+    if (!Execute(query, sql, binds)) {
         report(kOperationFailed, query, sql);
         if (ok)
             *ok = false;
@@ -140,7 +140,7 @@ bool TdmData::DeleteByID(const QString &table, qint64 id)
 {
     QSqlQuery query(ADOcnn());
     const QString sql = QStringLiteral("delete from ") + table + QStringLiteral(" where F_ID = :id");
-    if (!CodeNumbering::isIdentifier(table) || !prepareAndRun(query, sql, {{QStringLiteral(":id"), id}})) {
+    if (!CodeNumbering::isIdentifier(table) || !Execute(query, sql, {{QStringLiteral(":id"), id}})) {
         report(kDeleteFailed, query, sql);
         return false;
     }
@@ -150,7 +150,7 @@ bool TdmData::DeleteByID(const QString &table, qint64 id)
 bool TdmData::RunSql(const QString &sql, const QVariantMap &binds)
 {
     QSqlQuery query(ADOcnn());
-    if (!prepareAndRun(query, sql, binds)) {
+    if (!Execute(query, sql, binds)) {
         report(kOperationFailed, query, sql);
         return false;
     }
@@ -180,7 +180,7 @@ bool TdmData::OpenQuery(QSqlQueryModel *model, const QString &sql, const QVarian
     model->clear();
     QSqlQuery query(ADOcnn());
     // The model moves back and forth through the rows it holds.
-    if (!prepareAndRun(query, sql, binds, false)) {
+    if (!Execute(query, sql, binds, false)) {
         report(kOpenFailed, query, sql);
         return false;
     }
@@ -199,7 +199,7 @@ bool TdmData::OpenQuery(QSqlQueryModel *model, const QString &sql, const QVarian
 bool TdmData::OpenQuery(QSqlQuery &query, const QString &sql, const QVariantMap &binds)
 {
     query = QSqlQuery(ADOcnn());
-    if (!prepareAndRun(query, sql, binds)) {
+    if (!Execute(query, sql, binds)) {
         report(kOpenFailed, query, sql);
         query = QSqlQuery(ADOcnn());
         return false;
@@ -210,7 +210,7 @@ bool TdmData::OpenQuery(QSqlQuery &query, const QString &sql, const QVariantMap 
 void TdmData::FillCombo(const QString &sql, const QVariantMap &binds, QComboBox *combo)
 {
     QSqlQuery query(ADOcnn());
-    if (!prepareAndRun(query, sql, binds)) {
+    if (!Execute(query, sql, binds)) {
         report(kOperationFailed, query, sql);
         return;
     }
@@ -240,7 +240,7 @@ QStringList TdmData::PickListValues(const QString &sql, const QVariantMap &binds
 {
     QSqlQuery query(ADOcnn());
     QStringList values;
-    const bool done = prepareAndRun(query, sql, binds);
+    const bool done = Execute(query, sql, binds);
     if (done) {
         while (query.next())
             values << query.value(0).toString();
@@ -256,7 +256,7 @@ void TdmData::WriteLog(const QString &operation)
 {
     QSqlQuery query(ADOcnn());
     const QDateTime now = QDateTime::currentDateTime();
-    prepareAndRun(query,
+    Execute(query,
                   QStringLiteral("insert into LogRec(F_EmpName,F_OperType,F_OperDate,F_OperTime) "
                                  "values(:EmpName,:OperType,:OperDate,:OperTime)"),
                   {{QStringLiteral(":EmpName"), m_currentOperator},
@@ -288,7 +288,7 @@ void TdmData::BuildDisplayFormats()
 {
     QSqlQuery query(ADOcnn());
     const QString sql = QStringLiteral("select F_iAmount, F_iPrice, F_iTotal from sysInfo");
-    if (!prepareAndRun(query, sql, {})) {
+    if (!Execute(query, sql, {})) {
         qCWarning(lcData).noquote() << query.lastError().text() << "in" << sql;
     } else if (query.next()) {
         m_amountDecimals = query.value(0).toInt();

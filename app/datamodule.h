@@ -49,6 +49,12 @@ public:
     // A statement object on the shared connection.
     QSqlQuery Query() const;
 
+    // Prepares the statement on the query's connection, binds the values
+    // (flags given as bool become 0/1) and runs it; a statement without
+    // values is run unprepared. Nothing is shown: the query holds the error.
+    static bool Execute(QSqlQuery &query, const QString &sql, const QVariantMap &binds = QVariantMap(),
+                        bool forwardOnly = true);
+
     // --- the operations ---------------------------------------------------
 
     // Deletes the row of table whose F_ID is id; table is a name written in code.
@@ -129,8 +135,6 @@ signals:
     void displayFormatsChanged();
 
 private:
-    bool prepareAndRun(QSqlQuery &query, const QString &sql, const QVariantMap &binds,
-                       bool forwardOnly = true) const;
     QVariant lookup(const QString &sql, const QVariantMap &binds, bool *ok);
     void report(const QString &message, const QSqlQuery &query, const QString &sql) const;
 
