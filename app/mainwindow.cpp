@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 
 const QString TFrmMain::kCaption = QStringLiteral("Korrin物业管理软件 ") + QStringLiteral("v2.25(网络版) ");
@@ -393,6 +394,7 @@ void TFrmMain::ShowDesktop()
     child->setObjectName(QStringLiteral("subTFrmBtnImage"));
     child->setAttribute(Qt::WA_DeleteOnClose);
     child->setWindowTitle(desktop->windowTitle());
+    child->setWindowIcon(style()->standardIcon(QStyle::SP_DesktopIcon));
     m_desktop = child;
     child->showMaximized();
 }

@@ -1,12 +1,13 @@
+#include "access/loginrules.h"
 #include "app/appconfig.h"
-#include "app/formplacement.h"
+#include "app/datamodule.h"
+#include "app/mainwindow.h"
+#include "app/snapshot.h"
 #include "app/splashwindow.h"
 #include "app/startup.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QThread>
-#include <QVBoxLayout>
 
 #include <memory>
 
@@ -14,28 +15,26 @@ namespace {
 
 const QString kApplicationTitle = QStringLiteral("Korrin物业管理软件(网络版)");
 
-// The hand-over point after a successful connection: this is where the main
-// window is created and the login runs. For now a plain window says that the
-// client is connected.
+// The hand-over point after a successful connection: the main window is
+// created, the splash goes, and the login decides whether the program runs.
 int runConnectedClient(QApplication &app, const Startup &startup, std::unique_ptr<TfrmSplash> &splash)
 {
     splash->setStatus(Startup::kLoggingIn);
 
-    QWidget window;
-    window.setObjectName(QStringLiteral("TFrmConnected"));
-    window.setWindowTitle(kApplicationTitle);
-    auto *layout = new QVBoxLayout(&window);
-    auto *label = new QLabel(QStringLiteral("已连接数据库：%1").arg(startup.databaseName()), &window);
-    label->setObjectName(QStringLiteral("lblConnected"));
-    label->setAlignment(Qt::AlignCenter);
-    layout->addWidget(label);
-    DispFormPos(&window, FormPlacement::MainWindow);
+    TdmData data;
+    data.UseConnection(startup.settings());
+    // The main window keeps its own Config.ini for the run (last operator, backup mode).
+    AppConfig config(startup.config().path());
+    config.load();
+    TFrmMain window(&config);
 
     splash->setStatus(Startup::kConnected);
     QThread::msleep(20);
     splash->setStatus(Startup::kLoggingIn);
     splash.reset();
 
+    if (!window.ShowLogin(LoginRules::StartUp))
+        return 0;
     window.show();
     return app.exec();
 }
@@ -44,9 +43,18 @@ int runConnectedClient(QApplication &app, const Startup &startup, std::unique_pt
 
 int main(int argc, char **argv)
 {
+    // Pictures of the windows are made without a display.
+    bool snapshot = false;
+    const QString snapshotFolder = Snapshot::folderArgument(argc, argv, &snapshot);
+    if (snapshot)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     // The title first: the splash picture shows it.
     QApplication::setApplicationDisplayName(kApplicationTitle);
+
+    if (snapshot)
+        return Snapshot::run(snapshotFolder, AppConfig::locate(QApplication::arguments()));
 
     auto splash = std::make_unique<TfrmSplash>();
     splash->show();
