@@ -387,7 +387,13 @@ bool ReportDesignerDialog::save()
 
 void ReportDesignerDialog::previewReport()
 {
-    ReportPreviewDialog dialog(m_template, m_data, m_name, this);
+    const ReportTemplate report = m_template;
+    const ReportData data = m_data;
+    ReportPreviewDialog dialog(
+        [report, data](const QPageLayout &layout) {
+            return ReportEngine::run(report, data, layout);
+        },
+        report.pageLayout(), m_name, this);
     dialog.exec();
 }
 

@@ -257,6 +257,14 @@ ReportDocument ReportEngine::run(const ReportTemplate &report, const ReportData 
     return layout.run();
 }
 
+ReportDocument ReportEngine::run(const ReportTemplate &report, const ReportData &data,
+                                 const QPageLayout &layout)
+{
+    ReportTemplate laidOut = report;
+    laidOut.setPageLayout(layout);
+    return run(laidOut, data);
+}
+
 double ReportEngine::textHeight(const ReportItem &style, double width, const QString &text)
 {
     static QImage device = [] {

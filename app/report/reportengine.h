@@ -10,6 +10,8 @@
 class ReportEngine {
 public:
     static ReportDocument run(const ReportTemplate &report, const ReportData &data);
+    // The same on other paper: size, orientation and margins from layout.
+    static ReportDocument run(const ReportTemplate &report, const ReportData &data, const QPageLayout &layout);
 
     // Height in mm that text needs in a text object of the given style and width.
     static double textHeight(const ReportItem &style, double width, const QString &text);

@@ -1,6 +1,6 @@
 #include "app/report/reportpreviewdialog.h"
 
-#include "app/report/reportengine.h"
+#include "app/messages.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -15,9 +15,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-ReportPreviewDialog::ReportPreviewDialog(const ReportTemplate &report, const ReportData &data,
+ReportPreviewDialog::ReportPreviewDialog(Producer producer, const QPageLayout &layout,
                                          const QString &title, QWidget *parent)
-    : QDialog(parent), m_template(report), m_data(data), m_title(title),
+    : QDialog(parent), m_producer(std::move(producer)), m_layout(layout), m_title(title),
       m_printer(new QPrinter(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("ReportPreview"));
@@ -27,7 +27,7 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportTemplate &report, const Rep
 
     m_printer->setDocName(title);
     m_printer->setFullPage(true);
-    m_printer->setPageLayout(m_template.pageLayout());
+    m_printer->setPageLayout(m_layout);
 
     m_toolbar = new QToolBar(this);
     m_toolbar->setObjectName(QStringLiteral("previewToolbar"));
@@ -61,11 +61,11 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportTemplate &report, const Rep
     connect(m_view, &QPrintPreviewWidget::previewChanged, this, &ReportPreviewDialog::updatePageLabel);
     connect(m_pageBox, &QSpinBox::valueChanged, this, &ReportPreviewDialog::goToPage);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_toolbar);
-    layout->addWidget(m_view, 1);
+    auto *box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    box->addWidget(m_toolbar);
+    box->addWidget(m_view, 1);
 
     relayout();
 }
@@ -88,8 +88,8 @@ void ReportPreviewDialog::addButton(const QString &name, const QString &text,
 
 void ReportPreviewDialog::relayout()
 {
-    m_document = ReportEngine::run(m_template, m_data);
-    m_printer->setPageLayout(m_template.pageLayout());
+    m_document = m_producer(m_layout);
+    m_printer->setPageLayout(m_document.pageLayout);
     m_view->updatePreview();
     updatePageLabel();
 }
@@ -163,7 +163,7 @@ void ReportPreviewDialog::printReport()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_title);
-    printer.setPageLayout(m_template.pageLayout());
+    printer.setPageLayout(m_document.pageLayout);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("打印"));
     if (dialog.exec() == QDialog::Accepted)
@@ -173,11 +173,15 @@ void ReportPreviewDialog::printReport()
 void ReportPreviewDialog::pageSetup()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(m_template.pageLayout());
+    printer.setPageLayout(m_layout);
     QPageSetupDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    m_template.setPageLayout(printer.pageLayout());
+    if (dialog.exec() == QDialog::Accepted)
+        setPageLayout(printer.pageLayout());
+}
+
+void ReportPreviewDialog::setPageLayout(const QPageLayout &layout)
+{
+    m_layout = layout;
     relayout();
 }
 
@@ -193,5 +197,9 @@ void ReportPreviewDialog::exportPdf()
 
 bool ReportPreviewDialog::exportPdfTo(const QString &path)
 {
-    return m_document.writePdf(path, m_title);
+    QString error;
+    if (m_document.writePdf(path, m_title, &error))
+        return true;
+    ShowMess(QStringLiteral("PDF文件保存失败：%1").arg(error), MessError);
+    return false;
 }

@@ -1,22 +1,26 @@
 #pragma once
 
-#include "app/report/reportdata.h"
 #include "app/report/reportdocument.h"
-#include "app/report/reporttemplate.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QLabel;
 class QPrinter;
 class QPrintPreviewWidget;
 class QSpinBox;
 
-// The preview of a prepared report: print, page setup, zoom, page navigation
-// and export to PDF.
+// The preview of a prepared report or a printed grid: print, page setup,
+// zoom, page navigation and export to PDF. The pages come from a producer
+// that lays them out for a page layout, so that a new page setup lays the
+// report out again.
 class ReportPreviewDialog : public QDialog {
     Q_OBJECT
 public:
-    ReportPreviewDialog(const ReportTemplate &report, const ReportData &data, const QString &title,
+    using Producer = std::function<ReportDocument(const QPageLayout &layout)>;
+
+    ReportPreviewDialog(Producer producer, const QPageLayout &layout, const QString &title,
                         QWidget *parent = nullptr);
     ~ReportPreviewDialog() override;
 
@@ -39,16 +43,17 @@ public slots:
     // Asks for a file name, then writes the PDF.
     void exportPdf();
     bool exportPdfTo(const QString &path);
-    // Lays the report out again for the page settings of the template.
+    // Lays the pages out again for the current page layout.
     void relayout();
+    void setPageLayout(const QPageLayout &layout);
 
 private:
     void paintRequested(QPrinter *printer);
     void updatePageLabel();
     void addButton(const QString &name, const QString &text, void (ReportPreviewDialog::*slot)());
 
-    ReportTemplate m_template;
-    ReportData m_data;
+    Producer m_producer;
+    QPageLayout m_layout;
     QString m_title;
     ReportDocument m_document;
     QPrinter *m_printer;

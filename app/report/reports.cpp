@@ -44,8 +44,12 @@ void setReportTemplateDir(const QString &dir)
 
 void PreviewReport(const QString &templateName, const ReportData &data, QWidget *parent)
 {
-    ReportPreviewDialog dialog(loadTemplate(templateName), data,
-                               ReportTemplateFile::baseName(templateName), parent);
+    const ReportTemplate report = loadTemplate(templateName);
+    ReportPreviewDialog dialog(
+        [report, data](const QPageLayout &layout) {
+            return ReportEngine::run(report, data, layout);
+        },
+        report.pageLayout(), ReportTemplateFile::baseName(templateName), parent);
     dialog.exec();
 }
 
