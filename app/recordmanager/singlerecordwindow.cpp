@@ -1,0 +1,191 @@
+#include "app/recordmanager/singlerecordwindow.h"
+
+#include "access/session.h"
+#include "app/datamodule.h"
+#include "app/grid/gridconfig.h"
+#include "app/grid/gridcolumnformats.h"
+#include "app/grid/gridview.h"
+#include "app/messages.h"
+#include "app/recordmanager/recordform.h"
+#include "app/recordmanager/recordlistwindow.h"
+#include "app/recordmanager/windowtoolbar.h"
+
+#include <QKeyEvent>
+#include <QToolButton>
+
+SingleRecordWindow::SingleRecordWindow(const RecordWindowDef &list, const EditWindowDef &form, QWidget *parent)
+    : RecordWindow(list, parent), m_formDef(form), m_form(new RecordForm(form, this))
+{
+    WindowToolBar *bar = toolBar();
+    connect(bar->addButton(QStringLiteral("tbNew"), QStringLiteral("新增")), &QToolButton::clicked, this,
+            &SingleRecordWindow::newRecord);
+    connect(bar->addButton(QStringLiteral("tbEdit"), QStringLiteral("修改")), &QToolButton::clicked, this,
+            &SingleRecordWindow::editRecord);
+    connect(bar->addButton(QStringLiteral("tbDel"), QStringLiteral("删除")), &QToolButton::clicked, this,
+            &SingleRecordWindow::deleteRecord);
+    bar->addSeparator();
+    addNavigationButtons();
+    bar->addSeparator();
+    connect(bar->addButton(QStringLiteral("tbSave"), QStringLiteral("保存")), &QToolButton::clicked, this,
+            &SingleRecordWindow::saveRecord);
+    connect(bar->addButton(QStringLiteral("tbCancel"), QStringLiteral("取消")), &QToolButton::clicked, this,
+            &SingleRecordWindow::cancelEdit);
+    bar->addSeparator();
+    addReportButtons(QStringLiteral("tbset"), QString());
+    bar->addSeparator();
+    addExitButton();
+
+    addBelowGrid(m_form);
+    connect(grid(), &QAbstractItemView::doubleClicked, this, [this] {
+        if (button(QStringLiteral("tbEdit"))->isEnabled())
+            editRecord();
+    });
+    SetBrowsing(true);
+}
+
+SingleRecordWindow::~SingleRecordWindow() = default;
+
+BoundStatement SingleRecordWindow::listStatement() const
+{
+    const RecordWindowDef &def = windowDefinition();
+    BoundStatement s;
+    s.sql = def.selectSql.isEmpty() ? QStringLiteral("select * from ") + def.table + QStringLiteral(" where (1=1) ")
+                                    : def.selectSql;
+    if (def.areaScoped) {
+        const Session &session = Session::current();
+        s.append(session.areaScopeClause(), session.areaScope().binds());
+    }
+    s.append(QLatin1Char(' ') + def.orderBy);
+    return s;
+}
+
+void SingleRecordWindow::openWindow()
+{
+    m_changing = false;
+    openTable(listStatement());
+    const RecordWindowDef &def = windowDefinition();
+    if (!def.gridKey.isEmpty())
+        LoadGridConfig(grid(), def.gridKey);
+    if (def.formatClass > 0)
+        ApplyColumnFormats(grid(), def.formatClass);
+    ShowValues(true);
+}
+
+void SingleRecordWindow::SetBrowsing(bool browse)
+{
+    m_browsing = browse;
+    for (const char *name : {"tbNew", "tbEdit", "tbDel", "tbFirst", "tbPrior", "tbNext", "tbLast", "tbExit",
+                             "tbPrint", "tbset"})
+        toolBar()->setButtonEnabled(QString::fromLatin1(name), browse);
+    toolBar()->setButtonEnabled(QStringLiteral("tbSave"), !browse);
+    toolBar()->setButtonEnabled(QStringLiteral("tbCancel"), !browse);
+    grid()->setEnabled(browse);
+    m_form->setVisible(!browse);
+    m_form->setEnabled(!browse);
+}
+
+void SingleRecordWindow::ShowValues(bool fromRow)
+{
+    if (fromRow)
+        m_form->loadRecord([this](const QString &column) { return currentValue(column); });
+    else
+        m_form->clearInputs(false);
+}
+
+void SingleRecordWindow::currentRecordChanged(int row)
+{
+    // The hidden panel follows the cursor while browsing.
+    if (row >= 0 && m_browsing)
+        ShowValues(true);
+}
+
+void SingleRecordWindow::newRecord()
+{
+    SetBrowsing(false);
+    ShowValues(false);
+    m_form->setEditing(false);
+    const QString code = m_form->codeColumn();
+    if (!code.isEmpty()) {
+        const CodeProposal next = dmData().NextCode(m_formDef.table, m_formDef.codeWidth, code);
+        if (!next) {
+            ShowMess(QStringLiteral("无法生成新编号：") + next.error, MessError);
+            SetBrowsing(true);
+            ShowValues(hasRows());
+            return;
+        }
+        m_form->setValue(code, next.code);
+    }
+    if (QWidget *first = m_form->firstInputAfterCode())
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void SingleRecordWindow::editRecord()
+{
+    if (!hasRows()) {
+        ShowMess(RecordListWindow::kEmptyTable, MessError);
+        return;
+    }
+    SetBrowsing(false);
+    ShowValues(true);
+    m_form->setEditing(true);
+    m_changing = true;
+    if (QWidget *first = m_form->firstInputAfterCode())
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void SingleRecordWindow::cancelEdit()
+{
+    SetBrowsing(true);
+    ShowValues(hasRows());
+    m_changing = false;
+}
+
+bool SingleRecordWindow::saveRecord()
+{
+    const QVariant id = m_changing ? currentValue(QStringLiteral("F_ID")) : QVariant();
+    const std::optional<QVariant> saved = FormSave::run(m_formDef, m_form, id, *this);
+    if (!saved)
+        return false;
+    m_changing = false;
+    SetBrowsing(true);
+    reopenTable();
+    locateId(*saved);
+    ShowValues(hasRows());
+    showRecordCount();
+    return true;
+}
+
+bool SingleRecordWindow::confirmDelete()
+{
+    return AskOkCancel(QStringLiteral("系统提示"), QStringLiteral("真的要删除当前编号")
+                                                    + currentValue(QStringLiteral("F_code")).toString()
+                                                    + QStringLiteral("吗？"));
+}
+
+void SingleRecordWindow::deleteRecord()
+{
+    if (!hasRows() || !confirmDelete())
+        return;
+    if (dmData().DeleteByID(windowDefinition().table, currentValue(QStringLiteral("F_ID")).toLongLong())) {
+        reopenTable();
+        ShowValues(hasRows());
+    }
+}
+
+bool SingleRecordWindow::handleKey(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers() == Qt::ControlModifier;
+    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    WindowToolBar *bar = toolBar();
+    if (ctrl && event->key() == Qt::Key_A)
+        return bar->clickIfEnabled(QStringLiteral("tbNew"));
+    if (ctrl && event->key() == Qt::Key_E)
+        return bar->clickIfEnabled(QStringLiteral("tbEdit"));
+    if (ctrl && event->key() == Qt::Key_S)
+        return bar->clickIfEnabled(QStringLiteral("tbSave"));
+    if (plain && event->key() == Qt::Key_Escape)
+        return bar->clickIfEnabled(QStringLiteral("tbCancel")) || bar->clickIfEnabled(QStringLiteral("tbExit"));
+    if (plain && event->key() == Qt::Key_Delete)
+        return bar->clickIfEnabled(QStringLiteral("tbDel"));
+    return RecordWindow::handleKey(event);
+}
