@@ -5,6 +5,7 @@
 #include "app/datamodule.h"
 #include "app/desktop.h"
 #include "app/mainwindow.h"
+#include "app/tools.h"
 #include "app/passwordcodec.h"
 #include "app/windowregistry.h"
 #include "dbtestmain.h"
@@ -54,6 +55,9 @@ private slots:
     void backupDays_data();
     void backupDays();
     void backupRunsOnMondaysOnceADay();
+    void aboutBox();
+    void toolsFindHelpFile();
+    void toolsFindProgramsOnThePath();
 
 private:
     void addOperator(const QString &name, const QStringList &codes, const QString &password = QString());
@@ -551,6 +555,68 @@ void TestMainWindow::backupRunsOnMondaysOnceADay()
     QCOMPARE(backups(), QStringList{QStringLiteral("dp20240408.back")});
     QCOMPARE(QFileInfo(QDir(folder).filePath(backups().first())).lastModified(), written);
     QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join(QLatin1Char('|'))));
+}
+
+void TestMainWindow::aboutBox()
+{
+    logIn(QStringLiteral("admin"));
+    WindowRegistry registry;
+    TFrmMain window(m_config, &registry);
+    window.setConfirmExit(false);
+    window.show();
+    QString caption;
+    QString text;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        caption = modal->windowTitle();
+        for (QLabel *label : modal->findChildren<QLabel *>())
+            text += label->text();
+        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("btnOk")), Qt::LeftButton);
+    });
+    window.findChild<QAction *>(QStringLiteral("N7"))->trigger();
+    QCOMPARE(caption, QStringLiteral("关于我们"));
+    QVERIFY(text.contains(QStringLiteral("Korrin物业管理软件")));
+    QVERIFY(text.contains(QStringLiteral("v2.25")));
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestMainWindow::toolsFindHelpFile()
+{
+    QTemporaryDir folder;
+    QCOMPARE(DesktopTools::findHelpFile(folder.path()), QString());
+    QFile html(folder.filePath(QStringLiteral("help.html")));
+    QVERIFY(html.open(QIODevice::WriteOnly));
+    html.close();
+    QCOMPARE(DesktopTools::findHelpFile(folder.path()), folder.filePath(QStringLiteral("help.html")));
+    // The delivered help.CHM comes first, whatever the letter case of its name.
+    QFile chm(folder.filePath(QStringLiteral("HELP.chm")));
+    QVERIFY(chm.open(QIODevice::WriteOnly));
+    chm.close();
+    QCOMPARE(DesktopTools::findHelpFile(folder.path()), folder.filePath(QStringLiteral("HELP.chm")));
+}
+
+void TestMainWindow::toolsFindProgramsOnThePath()
+{
+    QTemporaryDir folder;
+    const QByteArray oldPath = qgetenv("PATH");
+    const auto restore = qScopeGuard([oldPath] { qputenv("PATH", oldPath); });
+    qputenv("PATH", QFile::encodeName(folder.path()));
+    QCOMPARE(DesktopTools::findProgram(DesktopTools::calculatorCandidates()), QString());
+    {
+        ScriptedMessages messages;
+        QVERIFY(!DesktopTools::startTextEditor());
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.last().kind, int(MessWarning));
+    }
+    // The second choice is taken when the first is not installed.
+    const QString kcalc = folder.filePath(QStringLiteral("kcalc"));
+    QFile script(kcalc);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexit 0\n");
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(DesktopTools::findProgram(DesktopTools::calculatorCandidates()), kcalc);
 }
 
 VEL_DB_TEST_MAIN(TestMainWindow)
