@@ -1,22 +1,20 @@
+#include "access/loginrules.h"
 #include "access/permissioncatalog.h"
 #include "access/session.h"
-#include "access/tfrmoperlogin.h"
 #include "app/appconfig.h"
 #include "app/datamodule.h"
 #include "app/desktop.h"
 #include "app/mainwindow.h"
-#include "app/tools.h"
 #include "app/passwordcodec.h"
+#include "app/tools.h"
 #include "app/windowregistry.h"
 #include "dbtestmain.h"
 #include "scriptedmessages.h"
 #include "testdatabase.h"
 
-#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -30,9 +28,8 @@
 #include <QToolButton>
 #include <QtTest>
 
-// The main window: its menus, the permissions of the operator applied to
-// actions, menu items, desktop buttons and groups, the first showing, the
-// exit question, the desktop, the window menu and the opening of functions.
+// The main window: its menus, the first showing, the exit question, the
+// desktop, the window menu, the opening of functions and the tools.
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -42,9 +39,6 @@ private slots:
 
     void menusInOrder_data();
     void menusInOrder();
-    void permissionsShowExactlyTheGrantedFunctions_data();
-    void permissionsShowExactlyTheGrantedFunctions();
-    void changeOfOperatorThroughMenu();
     void firstShowing();
     void exitQuestion_data();
     void exitQuestion();
@@ -63,9 +57,6 @@ private:
     void addOperator(const QString &name, const QStringList &codes, const QString &password = QString());
     void logIn(const QString &name, const QString &password = QString());
     QStringList itemTexts(QMenu *menu) const;
-    QStringList visibleMenuBar(TFrmMain &window) const;
-    // Answers the next login dialog that opens with the name and password.
-    void answerLogin(const QString &name, const QString &password);
 
     TestDatabase *m_db = nullptr;
     TdmData *m_data = nullptr;
@@ -132,30 +123,6 @@ QStringList TestMainWindow::itemTexts(QMenu *menu) const
     return texts;
 }
 
-QStringList TestMainWindow::visibleMenuBar(TFrmMain &window) const
-{
-    QStringList names;
-    for (QAction *action : window.menuBar()->actions()) {
-        if (action->isVisible())
-            names.append(action->objectName());
-    }
-    return names;
-}
-
-void TestMainWindow::answerLogin(const QString &name, const QString &password)
-{
-    QTimer::singleShot(0, this, [name, password] {
-        auto *dialog = qobject_cast<TfrmOperLogin *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->findChild<QComboBox *>(QStringLiteral("cbbOperName"))->setEditText(name);
-        dialog->findChild<QLineEdit *>(QStringLiteral("edtPassWord"))->setText(password);
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnOk")), Qt::LeftButton);
-        // A wrong password leaves the dialog open: give up then.
-        if (dialog->isVisible())
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnCancel")), Qt::LeftButton);
-    });
-}
-
 void TestMainWindow::menusInOrder_data()
 {
     QTest::addColumn<QString>("menu");
@@ -194,96 +161,6 @@ void TestMainWindow::menusInOrder()
     QCOMPARE(bar, (QStringList{"系统管理", "基本资料", "日常管理", "信息查询", "报表中心", "窗体", "辅助", "导航图"}));
     QVERIFY(window.menu(menu));
     QCOMPARE(itemTexts(window.menu(menu)), items);
-}
-
-void TestMainWindow::permissionsShowExactlyTheGrantedFunctions_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("granted");
-    QTest::addColumn<QStringList>("groups");
-
-    const QStringList tail{QStringLiteral("vWindows"), QStringLiteral("nFz"), QStringLiteral("N41")};
-    QTest::newRow("a few") << QStringLiteral("张三") << QStringList{"104", "301", "309", "502"}
-                           << (QStringList{"mi100", "mi300", "mi500"} << tail);
-    QTest::newRow("none") << QStringLiteral("李四") << QStringList() << tail;
-    QTest::newRow("admin in any case") << QStringLiteral(" ADMIN ") << PermissionCatalog::allCodes()
-                                       << (QStringList{"mi100", "mi200", "mi300", "mi400", "mi500"} << tail);
-}
-
-void TestMainWindow::permissionsShowExactlyTheGrantedFunctions()
-{
-    QFETCH(QString, name);
-    QFETCH(QStringList, granted);
-    QFETCH(QStringList, groups);
-    if (!Session::isAdminName(name))
-        addOperator(name, granted);
-    logIn(name);
-
-    WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
-    window.setAutoBackupEnabled(false);
-    window.SetLimits();
-    window.show();
-    QTRY_VERIFY(window.desktop());
-    TFrmBtnImage *desktop = window.desktop();
-
-    for (const QString &code : PermissionCatalog::allCodes()) {
-        const bool expected = granted.contains(code);
-        QAction *action = window.action(code);
-        QVERIFY(action);
-        QCOMPARE(action->isVisible(), expected);
-        QCOMPARE(!desktop->button(code)->isHidden(), expected);
-        // The menu item, whether the action itself or a labelled item following it.
-        const ActionInfo *info = PermissionCatalog::byCode(code);
-        QMenu *menu = window.menu(info->group);
-        bool itemVisible = false;
-        for (QAction *item : menu->actions()) {
-            if (item == action || item->objectName() == QStringLiteral("mi") + info->actionName())
-                itemVisible = item->isVisible();
-        }
-        QCOMPARE(itemVisible, expected);
-    }
-    QCOMPARE(visibleMenuBar(window), groups);
-    // The desktop keeps its tabs, even when they are empty.
-    QCOMPARE(desktop->pages()->count(), 5);
-    // Relogin and exit stay in "系统管理" for everyone who sees that group.
-    QVERIFY(window.findChild<QAction *>(QStringLiteral("N43"))->isVisible());
-    window.setConfirmExit(false);
-}
-
-void TestMainWindow::changeOfOperatorThroughMenu()
-{
-    addOperator(QStringLiteral("李四"), {"201"}, QStringLiteral("pw"));
-    logIn(QStringLiteral("李四"), QStringLiteral("pw"));
-    WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
-    window.setAutoBackupEnabled(false);
-    window.setConfirmExit(false);
-    window.SetLimits();
-    window.show();
-    QTRY_VERIFY(window.desktop());
-    QCOMPARE(visibleMenuBar(window).first(), QStringLiteral("mi200"));
-
-    // A failed change keeps the operator and the permissions.
-    ScriptedMessages messages;
-    answerLogin(QStringLiteral("admin"), QStringLiteral("wrong"));
-    window.findChild<QAction *>(QStringLiteral("N43"))->trigger();
-    QCOMPARE(Session::current().currentOperator(), QStringLiteral("李四"));
-    QVERIFY(!window.action(QStringLiteral("101"))->isVisible());
-    QCOMPARE(window.statusPanel(2)->text(), QStringLiteral(" 李四"));
-
-    answerLogin(QStringLiteral("admin"), QString());
-    window.findChild<QAction *>(QStringLiteral("N43"))->trigger();
-    QCOMPARE(Session::current().currentOperator(), QStringLiteral("admin"));
-    QVERIFY(window.action(QStringLiteral("101"))->isVisible());
-    QVERIFY(!window.desktop()->button(QStringLiteral("506"))->isHidden());
-    QCOMPARE(window.statusPanel(2)->text(), QStringLiteral(" admin"));
-
-    answerLogin(QStringLiteral("李四"), QStringLiteral("pw"));
-    window.findChild<QAction *>(QStringLiteral("N43"))->trigger();
-    QVERIFY(!window.action(QStringLiteral("101"))->isVisible());
-    QVERIFY(window.desktop()->button(QStringLiteral("506"))->isHidden());
-    QVERIFY(!window.desktop()->button(QStringLiteral("201"))->isHidden());
 }
 
 void TestMainWindow::firstShowing()
