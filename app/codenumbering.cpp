@@ -68,7 +68,17 @@ QString CodeNumbering::nextAfter(const QString &largest, int width, int prefixLe
     }
     if (!isDecimal(tail))
         return QString();
-    return prefix + increment(tail);
+    const QString next = increment(tail);
+    if (prefixLength < 0 && next.size() > tail.size()) {
+        // The tail ran over: digits that end the prefix take the carry, so that
+        // 1999 is followed by 2000 and not by a code that sorts oddly.
+        qsizetype start = prefix.size();
+        while (start > 0 && prefix.at(start - 1) >= QLatin1Char('0') && prefix.at(start - 1) <= QLatin1Char('9'))
+            --start;
+        if (start < prefix.size())
+            return prefix.left(start) + increment(prefix.mid(start) + tail);
+    }
+    return prefix + next;
 }
 
 CodeProposal CodeNumbering::nextCode(QSqlDatabase db, const QString &table, int width, const QString &column,

@@ -22,7 +22,7 @@ struct CodeProposal {
 // A code is a prefix followed by a numeric tail of a fixed width. The next
 // code keeps the prefix and adds one to the tail, keeping its leading zeros;
 // when the tail runs over (999) it grows by one digit (1000) instead of
-// wrapping. The "largest" stored code is the longest, then textually largest
+// wrapping, and digits that end the prefix take the carry (1999 gives 2000). The "largest" stored code is the longest, then textually largest
 // one whose last width characters are digits, so that 1000 comes after 999
 // and codes typed with letters at the end never block new records.
 class CodeNumbering {

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
+
+class QCommandLineOption;
+class QCommandLineParser;
 
 class QTextStream;
 
-// The setup tool's command line: --install [--replace], --test, each with an
-// optional --config PATH. Returns the exit code: 0 done, 1 refused or failed,
+// The setup tool's command line: --install [--replace], --test and
+// --configure with connection keys, each with an optional --config PATH. Returns the exit code: 0 done, 1 refused or failed,
 // 2 wrong arguments.
 class VelconfCommand {
 public:
@@ -16,6 +20,9 @@ public:
     static QString usage();
 
 private:
+    int writeConnection(const QString &path, const QCommandLineParser &parser,
+                        const QList<QCommandLineOption> &keys);
+
     QTextStream &m_out;
     QTextStream &m_err;
 };

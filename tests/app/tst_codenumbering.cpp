@@ -48,8 +48,9 @@ void TestCodeNumbering::nextAfter_data()
     QTest::newRow("after the growth") << QStringLiteral("1000") << 3 << -1 << QStringLiteral("1001");
     QTest::newRow("prefix kept") << QStringLiteral("FY005") << 3 << -1 << QStringLiteral("FY006");
     QTest::newRow("prefix kept on growth") << QStringLiteral("FY999") << 3 << -1 << QStringLiteral("FY1000");
-    QTest::newRow("dated number grows") << QStringLiteral("20240101999") << 3 << -1
-                                        << QStringLiteral("202401011000");
+    QTest::newRow("digits before the tail carry") << QStringLiteral("1999") << 3 << -1 << QStringLiteral("2000");
+    QTest::newRow("carry lengthens the number") << QStringLiteral("9999") << 3 << -1 << QStringLiteral("10000");
+    QTest::newRow("carry stops at a letter") << QStringLiteral("X1999") << 3 << -1 << QStringLiteral("X2000");
     QTest::newRow("shorter than the width") << QStringLiteral("12") << 3 << -1 << QStringLiteral("13");
     QTest::newRow("width 2 behind a letter") << QStringLiteral("A12") << 2 << -1 << QStringLiteral("A13");
     QTest::newRow("letter in the tail") << QStringLiteral("A12") << 3 << -1 << QString();

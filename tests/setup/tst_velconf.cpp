@@ -26,6 +26,7 @@ private slots:
     void replaceMovesTheOldDatabaseAside();
     void blankDatabaseNameInstallsNothing();
     void testReportsWhyItFails();
+    void configureWritesTheConnection();
     void argumentsAndUsage_data();
     void argumentsAndUsage();
 
@@ -79,6 +80,49 @@ TestVelconf::Result TestVelconf::velconf(const QStringList &arguments)
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+void TestVelconf::configureWritesTheConnection()
+{
+    // A file with a client key of its own, which configuring must keep.
+    QFile f(m_configPath);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Config]\nCurOperName=张三\n");
+    f.close();
+    m_toDrop.append(m_engine);
+
+    QStringList arguments{QStringLiteral("--configure"), QStringLiteral("--config"), m_configPath,
+                          QStringLiteral("--database"), m_engine.database};
+    if (m_engine.engine == db::Engine::Postgres) {
+        arguments << QStringLiteral("--driver") << QStringLiteral("postgres") << QStringLiteral("--server")
+                  << m_engine.host + QLatin1Char(':') + QString::number(m_engine.port) << QStringLiteral("--user")
+                  << m_engine.user << QStringLiteral("--password") << m_engine.password;
+    } else {
+        arguments << QStringLiteral("--password") << QStringLiteral("密码 1;x");
+    }
+    Result r = velconf(arguments);
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+
+    AppConfig config(m_configPath, AppConfig::Program::Client);
+    QVERIFY(config.load());
+    QCOMPARE(config.curOperName(), QStringLiteral("张三"));
+    QCOMPARE(config.database(), m_engine.database);
+    QVERIFY(config.storedPassword() != config.password());
+    QCOMPARE(config.password(),
+             m_engine.engine == db::Engine::Postgres ? m_engine.password : QStringLiteral("密码 1;x"));
+
+    // The configured connection is the one install and test then use.
+    const QStringList onConfig{QStringLiteral("--config"), m_configPath};
+    r = velconf(QStringList{QStringLiteral("--install")} + onConfig);
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    r = velconf(QStringList{QStringLiteral("--test")} + onConfig);
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+
+    QCOMPARE(velconf({QStringLiteral("--configure"), QStringLiteral("--config"), m_configPath,
+                      QStringLiteral("--driver"), QStringLiteral("oracle")})
+                 .exitCode,
+             1);
+    QCOMPARE(velconf({QStringLiteral("--test"), QStringLiteral("--user"), QStringLiteral("x")}).exitCode, 2);
 }
 
 void TestVelconf::writeConfig(const QString &database, const QByteArray &extra)
