@@ -32,17 +32,18 @@ ReportPreviewDialog::ReportPreviewDialog(Producer producer, const QPageLayout &l
     m_toolbar = new QToolBar(this);
     m_toolbar->setObjectName(QStringLiteral("previewToolbar"));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    addButton(QStringLiteral("btnPrint"), QStringLiteral("打印"), &ReportPreviewDialog::printReport);
+    addButton(QStringLiteral("btnPrint"), QStringLiteral("打印"), &ReportPreviewDialog::printReport,
+              QKeySequence::Print);
     addButton(QStringLiteral("btnPageSetup"), QStringLiteral("页面设置"), &ReportPreviewDialog::pageSetup);
     addButton(QStringLiteral("btnExportPdf"), QStringLiteral("导出PDF"), &ReportPreviewDialog::exportPdf);
     m_toolbar->addSeparator();
-    addButton(QStringLiteral("btnZoomIn"), QStringLiteral("放大"), &ReportPreviewDialog::zoomIn);
-    addButton(QStringLiteral("btnZoomOut"), QStringLiteral("缩小"), &ReportPreviewDialog::zoomOut);
+    addButton(QStringLiteral("btnZoomIn"), QStringLiteral("放大"), &ReportPreviewDialog::zoomIn, QKeySequence::ZoomIn);
+    addButton(QStringLiteral("btnZoomOut"), QStringLiteral("缩小"), &ReportPreviewDialog::zoomOut, QKeySequence::ZoomOut);
     addButton(QStringLiteral("btnFitWidth"), QStringLiteral("适合宽度"), &ReportPreviewDialog::fitWidth);
     addButton(QStringLiteral("btnFitPage"), QStringLiteral("整页"), &ReportPreviewDialog::fitPage);
     m_toolbar->addSeparator();
-    addButton(QStringLiteral("btnFirstPage"), QStringLiteral("首页"), &ReportPreviewDialog::firstPage);
-    addButton(QStringLiteral("btnPriorPage"), QStringLiteral("上一页"), &ReportPreviewDialog::previousPage);
+    addButton(QStringLiteral("btnFirstPage"), QStringLiteral("首页"), &ReportPreviewDialog::firstPage, Qt::Key_Home);
+    addButton(QStringLiteral("btnPriorPage"), QStringLiteral("上一页"), &ReportPreviewDialog::previousPage, Qt::Key_PageUp);
     m_pageBox = new QSpinBox(this);
     m_pageBox->setObjectName(QStringLiteral("spinPage"));
     m_pageBox->setMinimum(1);
@@ -50,8 +51,8 @@ ReportPreviewDialog::ReportPreviewDialog(Producer producer, const QPageLayout &l
     m_pageLabel = new QLabel(this);
     m_pageLabel->setObjectName(QStringLiteral("lblPageCount"));
     m_toolbar->addWidget(m_pageLabel);
-    addButton(QStringLiteral("btnNextPage"), QStringLiteral("下一页"), &ReportPreviewDialog::nextPage);
-    addButton(QStringLiteral("btnLastPage"), QStringLiteral("末页"), &ReportPreviewDialog::lastPage);
+    addButton(QStringLiteral("btnNextPage"), QStringLiteral("下一页"), &ReportPreviewDialog::nextPage, Qt::Key_PageDown);
+    addButton(QStringLiteral("btnLastPage"), QStringLiteral("末页"), &ReportPreviewDialog::lastPage, Qt::Key_End);
     m_toolbar->addSeparator();
     addButton(QStringLiteral("btnClose"), QStringLiteral("关闭"), &ReportPreviewDialog::reject);
 
@@ -77,10 +78,15 @@ ReportPreviewDialog::~ReportPreviewDialog()
 }
 
 void ReportPreviewDialog::addButton(const QString &name, const QString &text,
-                                    void (ReportPreviewDialog::*slot)())
+                                    void (ReportPreviewDialog::*slot)(), const QKeySequence &shortcut)
 {
     QAction *action = m_toolbar->addAction(text);
     action->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(text, shortcut.toString(QKeySequence::NativeText)));
+    }
     connect(action, &QAction::triggered, this, slot);
     if (QWidget *button = m_toolbar->widgetForAction(action))
         button->setObjectName(name);

@@ -3,6 +3,7 @@
 #include "app/report/reportdocument.h"
 
 #include <QDialog>
+#include <QKeySequence>
 
 #include <functional>
 
@@ -50,7 +51,8 @@ public slots:
 private:
     void paintRequested(QPrinter *printer);
     void updatePageLabel();
-    void addButton(const QString &name, const QString &text, void (ReportPreviewDialog::*slot)());
+    void addButton(const QString &name, const QString &text, void (ReportPreviewDialog::*slot)(),
+                   const QKeySequence &shortcut = QKeySequence());
 
     Producer m_producer;
     QPageLayout m_layout;

@@ -147,6 +147,16 @@ void TestReportWindows::previewPagesAndZooms()
     QCOMPARE(pageBox->maximum(), 4);
     pageBox->setValue(3);
     QCOMPARE(preview.currentPage(), 3);
+    // Paging keys work wherever the focus is in the window.
+    preview.findChild<QPrintPreviewWidget *>(QStringLiteral("previewWidget"))->setFocus();
+    QTest::keyClick(&preview, Qt::Key_PageDown);
+    QCOMPARE(preview.currentPage(), 4);
+    QTest::keyClick(&preview, Qt::Key_Home);
+    QCOMPARE(preview.currentPage(), 1);
+    QTest::keyClick(&preview, Qt::Key_End);
+    QCOMPARE(preview.currentPage(), 4);
+    QTest::keyClick(&preview, Qt::Key_PageUp);
+    QCOMPARE(preview.currentPage(), 3);
 
     auto *view = preview.findChild<QPrintPreviewWidget *>(QStringLiteral("previewWidget"));
     QVERIFY(view);
