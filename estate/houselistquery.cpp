@@ -1,14 +1,13 @@
 #include "estate/houselistquery.h"
 
 #include "db/dialect.h"
-#include "estate/filtercondition.h"
 #include "estate/housestatus.h"
 
 namespace estate {
 
 namespace {
 
-FilterItem item(const char *caption, const char *column, FilterMatch match, const char *codeList = "")
+FilterItem item(const char *caption, const char *column, ClauseBuilder::Match match, const char *codeList = "")
 {
     FilterItem f;
     f.caption = QString::fromUtf8(caption);
@@ -22,8 +21,8 @@ FilterItem item(const char *caption, const char *column, FilterMatch match, cons
 
 QList<FilterItem> HouseListQuery::filterItems()
 {
-    const FilterMatch P = FilterMatch::Prefix;
-    const FilterMatch C = FilterMatch::Contains;
+    const ClauseBuilder::Match P = ClauseBuilder::Match::Prefix;
+    const ClauseBuilder::Match C = ClauseBuilder::Match::Contains;
     FilterItem sex = item("业主性别", "F_FZsex", P);
     sex.fixedItems = {QStringLiteral("男"), QStringLiteral("女")};
     QList<FilterItem> items = {
@@ -60,37 +59,28 @@ QStringList HouseListQuery::statusItems()
     return {HouseStatus::unsold(), HouseStatus::sold(), HouseStatus::occupied(), QStringLiteral("全  部")};
 }
 
-BoundSql HouseListQuery::build(const AreaTreeSelection *node, int statusIndex, int itemIndex, const QString &value,
-                               const db::Dialect &dialect)
+BoundStatement HouseListQuery::build(const AreaTreeSelection *node, int statusIndex, int itemIndex,
+                                     const QString &value, const db::Dialect &dialect)
 {
-    BoundSql out;
+    BoundStatement out;
     if (!node)
         return out;
     const QString nocase = dialect.nocase();
     // The tree restricts a restricted operator: it holds only his areas.
     out.sql = QStringLiteral("select * from T_FCinfo where (1=1) ");
-
+    ClauseBuilder where;
     const QList<FilterItem> items = filterItems();
-    if (itemIndex >= 0 && itemIndex < items.size() && !items.at(itemIndex).isBlank()) {
-        const FilterItem &f = items.at(itemIndex);
-        out.sql += FilterCondition::likeClause(f.column, QStringLiteral(":filter"));
-        out.binds.insert(QStringLiteral(":filter"), FilterCondition::pattern(f.match, value.trimmed()));
-    }
-
-    out.sql += QStringLiteral("and COALESCE(F_XQname,'') = :treeArea") + nocase + QLatin1Char(' ');
-    out.binds.insert(QStringLiteral(":treeArea"), node->area.trimmed());
-    if (node->isBuilding) {
-        out.sql += QStringLiteral("and COALESCE(F_LDcode,'') = :treeBuilding") + nocase + QLatin1Char(' ');
-        out.binds.insert(QStringLiteral(":treeBuilding"), node->building);
-    }
-
-    const QStringList statuses = statusItems();
-    if (statusIndex >= 0 && statusIndex < allStatusIndex()) {
-        out.sql += FilterCondition::likeClause(QStringLiteral("F_curStatus"), QStringLiteral(":status"));
-        out.binds.insert(QStringLiteral(":status"), FilterCondition::pattern(FilterMatch::Contains,
-                                                                            statuses.at(statusIndex)));
-    }
-    out.sql += QStringLiteral("order by F_XQname,F_LDcode,F_DYcode,F_code ");
+    if (itemIndex >= 0 && itemIndex < items.size() && !items.at(itemIndex).isBlank())
+        where.addLike(items.at(itemIndex).column, items.at(itemIndex).match, value);
+    where.addCondition(QStringLiteral(" and COALESCE(F_XQname,'') = :treeArea") + nocase + QLatin1Char(' '),
+                       {{QStringLiteral(":treeArea"), node->area.trimmed()}});
+    if (node->isBuilding)
+        where.addCondition(QStringLiteral(" and COALESCE(F_LDcode,'') = :treeBuilding") + nocase + QLatin1Char(' '),
+                           {{QStringLiteral(":treeBuilding"), node->building}});
+    if (statusIndex >= 0 && statusIndex < allStatusIndex())
+        where.addLike(QStringLiteral("F_curStatus"), ClauseBuilder::Match::Contains, statusItems().at(statusIndex));
+    where.appendTo(out);
+    out.append(QStringLiteral(" order by F_XQname,F_LDcode,F_DYcode,F_code "));
     return out;
 }
 

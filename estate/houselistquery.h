@@ -2,7 +2,7 @@
 
 #include "db/dialect.h"
 #include "estate/areatree.h"
-#include "estate/boundsql.h"
+#include "app/recordmanager/boundstatement.h"
 #include "estate/filteritem.h"
 
 #include <QList>
@@ -23,7 +23,7 @@ public:
 
     // The list statement; an empty sql when no tree node is selected (the
     // list then stays empty).
-    static BoundSql build(const AreaTreeSelection *node, int statusIndex, int itemIndex, const QString &value,
+    static BoundStatement build(const AreaTreeSelection *node, int statusIndex, int itemIndex, const QString &value,
                           const db::Dialect &dialect);
 };
 

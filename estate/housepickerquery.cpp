@@ -1,52 +1,42 @@
 #include "estate/housepickerquery.h"
 
+#include "app/recordmanager/clausebuilder.h"
 #include "db/dialect.h"
-#include "estate/filtercondition.h"
 #include "estate/housestatus.h"
 
 #include <QSqlQuery>
 
 namespace estate {
 
-BoundSql HousePickerQuery::build(const AreaTreeSelection *node, const HousePickerFilters &filters,
-                                 const AreaScope &scope, const db::Dialect &dialect)
+BoundStatement HousePickerQuery::build(const AreaTreeSelection *node, const HousePickerFilters &filters,
+                                       const AreaScope &scope, const db::Dialect &dialect)
 {
-    BoundSql out;
+    BoundStatement out;
     if (!node)
         return out;
     const QString nocase = dialect.nocase();
     out.sql = QStringLiteral("select F_ID,F_curStatus,F_XQname,F_LDcode,F_DYcode,F_code,F_FXtype,F_LouCeng,"
                              "F_chaoXiang,F_buildArea,F_useArea,F_chanquan,F_mem1 from T_FCinfo "
-                             "where (F_curStatus <> :unsold) ")
-              + scope.clause() + QLatin1Char(' ');
-    out.binds = scope.binds();
+                             "where (F_curStatus <> :unsold) ");
+    out.append(scope.clause(), scope.binds());
     out.binds.insert(QStringLiteral(":unsold"), HouseStatus::unsold());
 
-    const struct {
-        QString value;
-        const char *column;
-        const char *holder;
-    } texts[] = {{filters.area, "F_XQname", ":fArea"},
-                 {filters.building, "F_LDcode", ":fBuilding"},
-                 {filters.room, "F_code", ":fRoom"},
-                 {filters.propertyRight, "F_chanquan", ":fRight"}};
+    ClauseBuilder where;
+    const QPair<QString, const char *> texts[] = {{filters.area, "F_XQname"},
+                                                  {filters.building, "F_LDcode"},
+                                                  {filters.room, "F_code"},
+                                                  {filters.propertyRight, "F_chanquan"}};
     for (const auto &t : texts) {
-        const QString v = t.value.trimmed();
-        if (v.isEmpty())
-            continue;
-        const QString holder = QString::fromLatin1(t.holder);
-        out.sql += QStringLiteral("and ") + QString::fromLatin1(t.column) + QStringLiteral(" like ") + holder
-                   + db::Dialect::likeEscape() + QLatin1Char(' ');
-        out.binds.insert(holder, FilterCondition::pattern(FilterMatch::Contains, v));
+        if (!t.first.trimmed().isEmpty())
+            where.addLike(QString::fromLatin1(t.second), ClauseBuilder::Match::Contains, t.first);
     }
-
-    out.sql += QStringLiteral("and F_XQname = :treeArea") + nocase + QLatin1Char(' ');
-    out.binds.insert(QStringLiteral(":treeArea"), node->area.trimmed());
-    if (node->isBuilding) {
-        out.sql += QStringLiteral("and F_LDcode = :treeBuilding") + nocase + QLatin1Char(' ');
-        out.binds.insert(QStringLiteral(":treeBuilding"), node->building);
-    }
-    out.sql += QStringLiteral("order by F_code");
+    where.addCondition(QStringLiteral(" and F_XQname = :treeArea") + nocase + QLatin1Char(' '),
+                       {{QStringLiteral(":treeArea"), node->area.trimmed()}});
+    if (node->isBuilding)
+        where.addCondition(QStringLiteral(" and F_LDcode = :treeBuilding") + nocase + QLatin1Char(' '),
+                           {{QStringLiteral(":treeBuilding"), node->building}});
+    where.appendTo(out);
+    out.append(QStringLiteral(" order by F_code"));
     return out;
 }
 

@@ -3,7 +3,7 @@
 #include "access/areascope.h"
 #include "db/dialect.h"
 #include "estate/areatree.h"
-#include "estate/boundsql.h"
+#include "app/recordmanager/boundstatement.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -36,7 +36,7 @@ struct SoldHouse {
 class HousePickerQuery {
 public:
     // The statement for a selected tree node; an empty sql when none is selected.
-    static BoundSql build(const AreaTreeSelection *node, const HousePickerFilters &filters, const AreaScope &scope,
+    static BoundStatement build(const AreaTreeSelection *node, const HousePickerFilters &filters, const AreaScope &scope,
                           const db::Dialect &dialect);
 
     // The picker's result: the chosen row's house when the dialog was

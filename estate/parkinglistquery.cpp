@@ -1,6 +1,5 @@
 #include "estate/parkinglistquery.h"
 
-#include "estate/filtercondition.h"
 
 namespace estate {
 
@@ -17,7 +16,7 @@ QList<FilterItem> ParkingListQuery::filterItems()
         FilterItem f;
         f.caption = QString::fromUtf8(i.caption);
         f.column = QString::fromLatin1(i.column);
-        f.match = FilterMatch::Contains;
+        f.match = ClauseBuilder::Match::Contains;
         out << f;
     }
     return out;
@@ -40,24 +39,25 @@ QString ParkingListQuery::valueListStatement(ListKind kind)
         .arg(column);
 }
 
-BoundSql ParkingListQuery::build(int itemIndex, const QString &value, ListKind kind, const QString *selectedValue,
-                                 const AreaScope &scope, const db::Dialect &dialect)
+BoundStatement ParkingListQuery::build(int itemIndex, const QString &value, ListKind kind,
+                                       const QString *selectedValue, const AreaScope &scope,
+                                       const db::Dialect &dialect)
 {
-    BoundSql out;
-    out.sql = QStringLiteral("select * from T_carPos where (1=1) ") + scope.clause() + QLatin1Char(' ');
-    out.binds = scope.binds();
+    BoundStatement out;
+    out.sql = QStringLiteral("select * from T_carPos where (1=1) ");
+    out.append(scope.clause(), scope.binds());
+    ClauseBuilder where;
     const QList<FilterItem> items = filterItems();
-    if (itemIndex >= 0 && itemIndex < items.size()) {
-        out.sql += FilterCondition::likeClause(items.at(itemIndex).column, QStringLiteral(":filter"));
-        out.binds.insert(QStringLiteral(":filter"), FilterCondition::pattern(FilterMatch::Contains, value.trimmed()));
-    }
+    if (itemIndex >= 0 && itemIndex < items.size())
+        where.addLike(items.at(itemIndex).column, ClauseBuilder::Match::Contains, value);
     if (selectedValue) {
         const QString column = kind == ByEmployee ? QStringLiteral("F_empName") : QStringLiteral("F_CQstatus");
-        out.sql += QStringLiteral("and COALESCE(") + column + QStringLiteral(",'') = :listValue") + dialect.nocase()
-                   + QLatin1Char(' ');
-        out.binds.insert(QStringLiteral(":listValue"), *selectedValue);
+        where.addCondition(QStringLiteral(" and COALESCE(") + column + QStringLiteral(",'') = :listValue")
+                               + dialect.nocase() + QLatin1Char(' '),
+                           {{QStringLiteral(":listValue"), *selectedValue}});
     }
-    out.sql += QStringLiteral("order by F_code");
+    where.appendTo(out);
+    out.append(QStringLiteral(" order by F_code"));
     return out;
 }
 

@@ -2,7 +2,7 @@
 
 #include "access/areascope.h"
 #include "db/dialect.h"
-#include "estate/boundsql.h"
+#include "app/recordmanager/boundstatement.h"
 #include "estate/filteritem.h"
 
 #include <QList>
@@ -25,7 +25,7 @@ public:
     static QString valueListStatement(ListKind kind);
 
     // selectedValue: the value list's row, or nullptr for "全部".
-    static BoundSql build(int itemIndex, const QString &value, ListKind kind, const QString *selectedValue,
+    static BoundStatement build(int itemIndex, const QString &value, ListKind kind, const QString *selectedValue,
                           const AreaScope &scope, const db::Dialect &dialect);
 };
 

@@ -117,7 +117,7 @@ void TDLGfcinfoCX::RunQuery()
     filters.building = m_building->text();
     filters.room = m_room->text();
     filters.propertyRight = m_propertyRight->currentText();
-    const estate::BoundSql statement = estate::HousePickerQuery::build(
+    const BoundStatement statement = estate::HousePickerQuery::build(
         &*node, filters, Session::current().areaScope(), db::Dialect::of(dmData().ADOcnn()));
     if (dmData().OpenQuery(m_houses, statement.sql, statement.binds)) {
         m_grid->setRecordSet(m_houses);

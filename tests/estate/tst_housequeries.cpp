@@ -30,7 +30,7 @@ private slots:
 
 private:
     static void addEstate();
-    static QStringList run(const BoundSql &statement);
+    static QStringList run(const BoundStatement &statement);
 };
 
 // Two areas; building "1" exists in both; statuses of every kind.
@@ -51,7 +51,7 @@ void TestHouseQueries::addEstate()
     addHouse(QStringLiteral("O'Brien园"), QStringLiteral("9"), QStringLiteral("901"), QStringLiteral("已入住"));
 }
 
-QStringList TestHouseQueries::run(const BoundSql &statement)
+QStringList TestHouseQueries::run(const BoundStatement &statement)
 {
     QSqlQuery q;
     if (!q.prepare(statement.sql)) {

@@ -26,11 +26,11 @@ private slots:
     void valueListAndFilters();
 
 private:
-    static QStringList codes(const BoundSql &statement);
+    static QStringList codes(const BoundStatement &statement);
     static QSqlRecord row(int id);
 };
 
-QStringList TestParkingRules::codes(const BoundSql &statement)
+QStringList TestParkingRules::codes(const BoundStatement &statement)
 {
     QSqlQuery q;
     q.prepare(statement.sql);
