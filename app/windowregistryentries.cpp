@@ -1,4 +1,5 @@
 #include "app/windowregistry.h"
+#include "estate/estatewindows.h"
 
 // The function windows of the main window's actions. Each function that
 // exists adds its registration here, with the placement mode of its window:
@@ -6,5 +7,5 @@
 // windows.
 void registerFunctionWindows(WindowRegistry &registry)
 {
-    Q_UNUSED(registry);
+    registerEstateWindows(registry);
 }
