@@ -45,64 +45,64 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(FieldFlags)
 
 // A column as the edit form and the save statements see it.
 struct FieldDef {
-    QString column;       // F_code
-    QString caption;      // "小区编号："
-    QString widgetName;   // edtCode
+    QString column{};       // F_code
+    QString caption{};      // "小区编号："
+    QString widgetName{};   // edtCode
     Editor editor = Editor::Line;
-    QString source;       // CodeList: the t_code category; Lookup: the statement filling the list
+    QString source{};       // CodeList: the t_code category; Lookup: the statement filling the list
     FieldFlags flags = NoFieldFlags;
     int maxLength = 0;    // Line inputs: characters allowed, 0 for the column's default (50)
 };
 
 // One item of a list window's field selector ("查询类型：").
 struct FilterDef {
-    QString caption;          // "编号"
-    QString column;           // F_code
+    QString caption{};          // "编号"
+    QString column{};           // F_code
     ClauseBuilder::Match match = ClauseBuilder::Match::Contains;
-    QString codeList;         // a t_code category: the value comes from a drop-down list of it
+    QString codeList{};         // a t_code category: the value comes from a drop-down list of it
 };
 
 // One report layout of "打印" / "设置": a template of the Qr folder, or the
 // grid itself printed as shown.
 struct ReportDef {
-    QString caption;          // menu entry, e.g. "打印格式一"
-    QString templateName;     // frFYinfoGL; empty for the grid print
+    QString caption{};          // menu entry, e.g. "打印格式一"
+    QString templateName{};     // frFYinfoGL; empty for the grid print
 };
 
 // What list, single-record and statistics windows share.
 struct RecordWindowDef {
-    QString className;        // TfrmFYinfoGL: the window's objectName
-    QString caption;          // "费用项目设置"
-    QString table;            // T_FYinfo
-    QString selectSql;        // default "select * from <table> where (1=1) "
+    QString className{};        // TfrmFYinfoGL: the window's objectName
+    QString caption{};          // "费用项目设置"
+    QString table{};            // T_FYinfo
+    QString selectSql{};        // default "select * from <table> where (1=1) "
     bool areaScoped = true;   // the operator's area condition follows the select
     QString orderBy = QStringLiteral("order by F_code");
-    QString gridKey;          // cfg_Grid key
+    QString gridKey{};          // cfg_Grid key
     int formatClass = 0;      // ApplyColumnFormats class, 0 for none
-    GridColumns columns;      // the designed columns, kept when the key has no rows
+    GridColumns columns{};      // the designed columns, kept when the key has no rows
     GridView::SortMode sortMode = GridView::SortMode::None;
-    QList<ReportDef> reports; // first is the default of "打印" and "设置"
-    QString exportTitle;      // "导出"; empty: no export button
+    QList<ReportDef> reports{}; // first is the default of "打印" and "设置"
+    QString exportTitle{};      // "导出"; empty: no export button
 };
 
 // The edit window of a list window, or the input panel of the single-window variant.
 struct EditWindowDef {
-    QString className;        // TfrmFYinfoEdit
-    QString title;            // "费用项目": captions "费用项目 - 新增" / "费用项目 - 修改"
-    QString table;            // T_FYinfo
-    QList<FieldDef> fields;   // in tab order; the code field first
+    QString className{};        // TfrmFYinfoEdit
+    QString title{};            // "费用项目": captions "费用项目 - 新增" / "费用项目 - 修改"
+    QString table{};            // T_FYinfo
+    QList<FieldDef> fields{};   // in tab order; the code field first
     int codeWidth = 3;        // digits of the code's numeric tail
     RecordSaver::CodePolicy codeTaken = RecordSaver::CodePolicy::TakeNext;
-    QString codeTakenMessage; // shown (kind 0) when codeTaken is Refuse
-    QString emptyCodeMessage; // when set, an empty code is refused with it (kind 0)
-    QStringList hints;        // fixed lines shown beside the inputs
+    QString codeTakenMessage{}; // shown (kind 0) when codeTaken is Refuse
+    QString emptyCodeMessage{}; // when set, an empty code is refused with it (kind 0)
+    QStringList hints{};        // fixed lines shown beside the inputs
     int formColumns = 1;      // label/input pairs per row
 };
 
 // A record-manager list window: toolbar, filter bar, grid, status bar and its edit window.
 struct ListWindowDef : RecordWindowDef {
-    QList<FilterDef> filters;
-    EditWindowDef editor;     // used when the window makes no edit window of its own
+    QList<FilterDef> filters{};
+    EditWindowDef editor{};     // used when the window makes no edit window of its own
     // The field named in the delete question "真的要删除当前编号" + value + "吗？".
     QString deleteQuestionField = QStringLiteral("F_code");
 };
@@ -111,15 +111,15 @@ struct ListWindowDef : RecordWindowDef {
 struct CriterionDef {
     enum Kind { DateFrom, DateTo, Text, CodeList };
     Kind kind = Text;
-    QString caption;          // "自", "房间编号："
-    QString column;           // F_bxDate
-    QString widgetName;       // dtpFrom, edtFZcode
+    QString caption{};          // "自", "房间编号："
+    QString column{};           // F_bxDate
+    QString widgetName{};       // dtpFrom, edtFZcode
     ClauseBuilder::Match match = ClauseBuilder::Match::Contains;
-    QString codeList;         // CodeList: the t_code category of its drop-down
-    QString tickName;         // dates: the tick box switching the criterion on
+    QString codeList{};         // CodeList: the t_code category of its drop-down
+    QString tickName{};         // dates: the tick box switching the criterion on
 };
 
 // The query-first variant: criteria panel, "查询", no new, edit or delete.
 struct StatisticsWindowDef : RecordWindowDef {
-    QList<CriterionDef> criteria;
+    QList<CriterionDef> criteria{};
 };
