@@ -19,9 +19,14 @@ void ParkingSale::takeHouse(const SoldHouse &house)
 
 ParkingSale ParkingSale::fromRecord(const QSqlRecord &row, const QDate &today)
 {
-    auto text = [&row](const char *column) { return row.value(QString::fromLatin1(column)).toString(); };
+    return fromValues([&row](const QString &column) { return row.value(column); }, today);
+}
+
+ParkingSale ParkingSale::fromValues(const std::function<QVariant(const QString &column)> &valueOf, const QDate &today)
+{
+    auto text = [&valueOf](const char *column) { return valueOf(QString::fromLatin1(column)).toString(); };
     ParkingSale s;
-    const QVariant household = row.value(QStringLiteral("F_mainID"));
+    const QVariant household = valueOf(QStringLiteral("F_mainID"));
     s.household = household.isNull() ? -1 : household.toInt();
     s.room = text("F_FZcode");
     s.area = text("F_XQname");
@@ -30,16 +35,16 @@ ParkingSale ParkingSale::fromRecord(const QSqlRecord &row, const QDate &today)
     s.carCode = text("F_CarCode");
     s.phone = text("F_phone");
     s.handPhone = text("F_handPhone");
-    const TickedDate from = ParkingRules::startFromStored(row.value(QStringLiteral("F_fromDate")), today);
-    const TickedDate to = ParkingRules::endFromStored(row.value(QStringLiteral("F_toDate")), today);
+    const TickedDate from = ParkingRules::startFromStored(valueOf(QStringLiteral("F_fromDate")), today);
+    const TickedDate to = ParkingRules::endFromStored(valueOf(QStringLiteral("F_toDate")), today);
     s.fromDate = from.date;
     s.fromTicked = from.ticked;
     s.toDate = to.date;
     s.toTicked = to.ticked;
     s.status = text("F_CQstatus");
-    s.amount = row.value(QStringLiteral("F_SJprice")).toDouble();
+    s.amount = valueOf(QStringLiteral("F_SJprice")).toDouble();
     s.memo = text("F_memo1");
-    s.outOfUse = row.value(QStringLiteral("F_flag")).toInt() != 0;
+    s.outOfUse = valueOf(QStringLiteral("F_flag")).toInt() != 0;
     s.employee = text("F_empName");
     return s;
 }

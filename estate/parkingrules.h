@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QSqlRecord>
 #include <QString>
+#include <functional>
 
 namespace estate {
 
@@ -43,6 +44,8 @@ struct ParkingSale {
     // The values of a stored space as the change mode loads them; dates not
     // set show as today, unticked.
     static ParkingSale fromRecord(const QSqlRecord &row, const QDate &today);
+    // The same from any source of column values (a list window's current row).
+    static ParkingSale fromValues(const std::function<QVariant(const QString &column)> &valueOf, const QDate &today);
 };
 
 // The rules of the parking register: creating a space, the sale guard, and

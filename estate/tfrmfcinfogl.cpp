@@ -37,10 +37,14 @@ TfrmFCinfoGL::TfrmFCinfoGL(QWidget *parent)
       m_includeStopped(new QCheckBox(QStringLiteral("包含已停用"), this)), m_status(new QButtonGroup(this))
 {
     WindowToolBar *bar = toolBar();
-    ToolbarPlacement::insertBefore(bar, QStringLiteral("tbEdit"), QStringLiteral("tbSale"), QStringLiteral("销售"));
-    ToolbarPlacement::insertBefore(bar, QStringLiteral("tbDel"), QStringLiteral("tbRZ"), QStringLiteral("入住"));
-    ToolbarPlacement::insertBefore(bar, QStringLiteral("tbDel"), QStringLiteral("tbZK"), QStringLiteral("置空"));
-    ToolbarPlacement::insertBefore(bar, QStringLiteral("tbDel"), QStringLiteral("tbCopy"), QStringLiteral("复制"));
+    ToolbarPlacement::insertBefore(bar, QStringLiteral("tbEdit"), QStringLiteral("tbSale"), QStringLiteral("销售"),
+                                   QStyle::SP_DialogApplyButton);
+    ToolbarPlacement::insertBefore(bar, QStringLiteral("tbDel"), QStringLiteral("tbRZ"), QStringLiteral("入住"),
+                                   QStyle::SP_DirHomeIcon);
+    ToolbarPlacement::insertBefore(bar, QStringLiteral("tbDel"), QStringLiteral("tbZK"), QStringLiteral("置空"),
+                                   QStyle::SP_DialogResetButton);
+    ToolbarPlacement::insertBefore(bar, QStringLiteral("tbDel"), QStringLiteral("tbCopy"), QStringLiteral("复制"),
+                                   QStyle::SP_FileDialogNewFolder);
     rewire(QStringLiteral("tbNew"), &TfrmFCinfoGL::newHouse);
     rewire(QStringLiteral("tbEdit"), &TfrmFCinfoGL::changeHouse);
     rewire(QStringLiteral("tbDel"), &TfrmFCinfoGL::deleteHouse);

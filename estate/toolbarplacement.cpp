@@ -6,9 +6,11 @@
 #include <QToolButton>
 
 QToolButton *ToolbarPlacement::insertBefore(WindowToolBar *bar, const QString &before, const QString &name,
-                                            const QString &caption)
+                                            const QString &caption, QStyle::StandardPixmap icon)
 {
     QToolButton *button = bar->addButton(name, caption);
+    if (icon != QStyle::SP_CustomBase)
+        button->setIcon(bar->style()->standardIcon(icon));
     QToolButton *anchor = bar->button(before);
     QAction *added = bar->actions().constLast();
     QAction *anchorAction = nullptr;

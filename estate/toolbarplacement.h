@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStyle>
 
 class QToolButton;
 class WindowToolBar;
@@ -11,5 +12,5 @@ class ToolbarPlacement {
 public:
     // A new button placed right before the button named before.
     static QToolButton *insertBefore(WindowToolBar *bar, const QString &before, const QString &name,
-                                     const QString &caption);
+                                     const QString &caption, QStyle::StandardPixmap icon = QStyle::SP_CustomBase);
 };
