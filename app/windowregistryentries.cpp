@@ -1,5 +1,7 @@
 #include "app/windowregistry.h"
+#include "estate/areas/areaswindows.h"
 #include "estate/estatewindows.h"
+#include "fees/feeitems/feeitemswindows.h"
 
 // The function windows of the main window's actions. Each function that
 // exists adds its registration here, with the placement mode of its window:
@@ -7,5 +9,7 @@
 // windows.
 void registerFunctionWindows(WindowRegistry &registry)
 {
+    registerAreaWindows(registry);
     registerEstateWindows(registry);
+    registerFeeItemWindows(registry);
 }
