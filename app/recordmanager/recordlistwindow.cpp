@@ -90,6 +90,16 @@ void RecordListWindow::runEditWindow(int mode)
     delete editor;
 }
 
+QList<QWidget *> RecordListWindow::snapshotCompanions()
+{
+    RecordEditWindow *editor = createEditWindow();
+    if (!editor)
+        return {};
+    editor->ApplyMode(RecordEditWindow::NewMode);
+    editor->LoadFields(false);
+    return {editor};
+}
+
 void RecordListWindow::newRecord()
 {
     runEditWindow(RecordEditWindow::NewMode);

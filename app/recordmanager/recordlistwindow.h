@@ -27,6 +27,10 @@ public:
 
     static const QString kEmptyTable;   // "此表为空，没有记录需要修改！"
 
+    // The program's pictures (velmora --snapshot): the edit window, prepared
+    // for a new row. The caller owns the windows returned.
+    Q_INVOKABLE QList<QWidget *> snapshotCompanions();
+
 protected:
     // "select * from <table> where (1=1) " + the operator's area condition +
     // the filter + the ordering.

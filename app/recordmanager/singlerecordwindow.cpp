@@ -11,6 +11,7 @@
 #include "app/recordmanager/windowtoolbar.h"
 
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QToolButton>
 
 SingleRecordWindow::SingleRecordWindow(const RecordWindowDef &list, const EditWindowDef &form, QWidget *parent)
@@ -35,6 +36,9 @@ SingleRecordWindow::SingleRecordWindow(const RecordWindowDef &list, const EditWi
     bar->addSeparator();
     addExitButton();
 
+    // Under the list the memos keep to a few lines, so that the list stays in view.
+    for (QPlainTextEdit *memo : m_form->findChildren<QPlainTextEdit *>())
+        memo->setMaximumHeight(memo->fontMetrics().lineSpacing() * 4 + 12);
     addBelowGrid(m_form);
     connect(grid(), &QAbstractItemView::doubleClicked, this, [this] {
         if (button(QStringLiteral("tbEdit"))->isEnabled())
@@ -97,6 +101,18 @@ void SingleRecordWindow::currentRecordChanged(int row)
     // The hidden panel follows the cursor while browsing.
     if (row >= 0 && m_browsing)
         ShowValues(true);
+}
+
+QList<QWidget *> SingleRecordWindow::snapshotCompanions()
+{
+    // Saving is no part of a picture, so the plain pattern window shows the
+    // editing state as well as the function's own class would.
+    auto *editing = new SingleRecordWindow(windowDefinition(), m_formDef, parentWidget());
+    editing->setObjectName(objectName() + QStringLiteral("_editing"));
+    editing->resize(size());
+    editing->show();
+    editing->newRecord();
+    return {editing};
 }
 
 void SingleRecordWindow::newRecord()

@@ -26,6 +26,10 @@ public:
     // True while an existing row is being changed (false when adding).
     bool isChangingRow() const { return m_changing; }
 
+    // The program's pictures (velmora --snapshot): the window in the editing
+    // state of a new row. The caller owns the windows returned.
+    Q_INVOKABLE QList<QWidget *> snapshotCompanions();
+
     void newRecord();
     void editRecord();
     void cancelEdit();
