@@ -190,6 +190,17 @@ int Snapshot::run(const QString &folder, const QString &configPath)
         if (!function->isWindow())
             function->setWindowFlag(Qt::Window, true);
         ok = save(function.get(), folder, pictureName(function.get()), &error) && ok;
+        // A function window may offer pictures of its other windows (edit windows).
+        if (function->metaObject()->indexOfMethod("snapshotCompanions()") >= 0) {
+            QList<QWidget *> companions;
+            QMetaObject::invokeMethod(function.get(), "snapshotCompanions", Qt::DirectConnection,
+                                      Q_RETURN_ARG(QList<QWidget *>, companions));
+            for (QWidget *companion : std::as_const(companions)) {
+                std::unique_ptr<QWidget> owned(companion);
+                ok = save(companion, folder, pictureName(companion), &error) && ok;
+                companion->hide();
+            }
+        }
         function->hide();
     }
     if (!ok) {
