@@ -13,6 +13,25 @@
 // function's list window, edit window or statistics window is one of these
 // filled in (its table, columns, filters, inputs and reports); the window
 // classes add only what their function does beyond the pattern.
+//
+// A list window with its edit window, by description alone:
+//
+//   ListWindowDef d;
+//   d.className = "TfrmBJinfoGL"; d.caption = "保洁绿化管理"; d.table = "T_BJinfo";
+//   d.gridKey = "BJinfoGL"; d.reports = {{"打印", "frBJinfoGL"}}; d.exportTitle = "保洁绿化管理";
+//   d.columns = {{"F_code", "编号", 80}, {"F_type", "类型", 80}, ...};
+//   d.filters = {{"编号", "F_code", ClauseBuilder::Match::Prefix}, {"类型", "F_type", Match::Contains, "bjtype"}};
+//   d.editor.className = "TfrmBJinfoEdit"; d.editor.title = "保洁绿化"; d.editor.table = "T_BJinfo";
+//   d.editor.codeWidth = 6;
+//   d.editor.fields = {{"F_code", "编    号：", "edtCode", Editor::Line, {}, CodeField},
+//                      {"F_type", "类    型：", "cbbType", Editor::CodeList, "bjtype"}, ...};
+//   RecordListWindow window(d, owner);
+//
+// A function with rules of its own subclasses RecordListWindow (its own
+// statement: listStatement(); its own edit window: createEditWindow()) and
+// RecordEditWindow (checkInputs(), checkRow() and writeDependents() of
+// FormSaveRules, all run in the save's transaction where they touch the
+// database). SingleRecordWindow and StatisticsWindow are the other variants.
 
 // The kind of input of a field in an edit form.
 enum class Editor {

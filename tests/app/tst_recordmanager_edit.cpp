@@ -80,6 +80,7 @@ private slots:
     void windowCheckRefusesAndFocuses();
     void editKeys();
     void navigatorShowsOtherRows();
+    void dropDownsFillOnFocus();
 
 private:
     struct Window {
@@ -310,6 +311,36 @@ void TestRecordManagerEdit::navigatorShowsOtherRows()
     click(&w.window, "tbEdit");
     QCOMPARE(seen, (QStringList{"002:n002", "003", "001"}));
     QCOMPARE(column(QStringLiteral("select count(*) from T_YJinfo where F_YZname = 'dropped'")), QStringList{"0"});
+}
+
+void TestRecordManagerEdit::dropDownsFillOnFocus()
+{
+    TestDatabase tdb;
+    QVERIFY(tdb.isValid());
+    QSqlQuery q;
+    QVERIFY(q.exec(QStringLiteral("insert into T_XQinfo (F_code, F_name) values ('001', '阳光')")));
+    Window w;
+    QStringList types, areas;
+    QString typed;
+    whenModal([&](QWidget *modal) {
+        QApplication::setActiveWindow(modal);
+        auto *type = modal->findChild<QComboBox *>(QStringLiteral("cbbType"));
+        QCOMPARE(type->count(), 0);
+        type->setEditText(QStringLiteral("自己写的"));
+        type->setFocus();
+        for (int i = 0; i < type->count(); ++i)
+            types << type->itemText(i);
+        typed = type->currentText();
+        auto *area = modal->findChild<QComboBox *>(QStringLiteral("cbbXQname"));
+        area->setFocus();
+        for (int i = 0; i < area->count(); ++i)
+            areas << area->itemText(i);
+        click(modal, "Button2");
+    });
+    click(&w.window, "tbNew");
+    QCOMPARE(types, (QStringList{"建议", "投诉", "咨询", "表扬"}));
+    QCOMPARE(typed, QStringLiteral("自己写的"));
+    QCOMPARE(areas, QStringList{"阳光"});
 }
 
 VEL_DB_TEST_MAIN(TestRecordManagerEdit)
