@@ -96,6 +96,14 @@ bool TfrmCarPosGL::confirmDelete()
                                                     + QStringLiteral(" 车位记录吗？"));
 }
 
+QList<QWidget *> TfrmCarPosGL::snapshotCompanions()
+{
+    auto *sale = new TfrmCarPosEdit1(this);
+    sale->ApplyMode(TfrmCarPosEdit1::SaleMode);
+    sale->LoadFields(false);
+    return {new TfrmCarPosEdit(this), sale};
+}
+
 void TfrmCarPosGL::newSpace()
 {
     TfrmCarPosEdit editor(this);

@@ -18,6 +18,9 @@ public:
     void FillValueList();
     ValueListPanel *valueList() const { return m_values; }
 
+    // The program's pictures: the creation window and the sale window.
+    Q_INVOKABLE QList<QWidget *> snapshotCompanions();
+
     void newSpace();
     void sellSpace();
     void changeSpace();

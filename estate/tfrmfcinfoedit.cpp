@@ -86,6 +86,7 @@ TfrmFCinfoEdit::TfrmFCinfoEdit(TfrmFCinfoGL *list)
     m_sex->setEditable(true);
     m_sex->addItems({QStringLiteral("男"), QStringLiteral("女")});
     m_sex->setCurrentIndex(-1);
+    m_sex->setMinimumWidth(120);
     auto *contractLayout = new QVBoxLayout(contractPage);
     contractLayout->addWidget(m_contract);
     contractLayout->addWidget(labelled(QStringLiteral("性    别："), m_sex, contractPage));

@@ -15,6 +15,7 @@
 #include "estate/houselistquery.h"
 #include "estate/houserules.h"
 #include "estate/housewindowdefs.h"
+#include "estate/tdlgfcinfocx.h"
 #include "estate/tfrmfcinfoedit.h"
 #include "estate/toolbarplacement.h"
 
@@ -193,6 +194,15 @@ void TfrmFCinfoGL::runEditWindow(HouseMode mode)
     TfrmFCinfoEdit editor(this);
     DispFormPos(&editor, FormPlacement::Dialog);
     editor.OpenInMode(mode);
+}
+
+QList<QWidget *> TfrmFCinfoGL::snapshotCompanions()
+{
+    auto *editor = new TfrmFCinfoEdit(this);
+    editor->PrepareMode(HouseMode::New);
+    auto *picker = new TDLGfcinfoCX(this);
+    picker->BuildTree();
+    return {editor, picker};
 }
 
 void TfrmFCinfoGL::newHouse()

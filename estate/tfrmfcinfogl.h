@@ -27,6 +27,9 @@ public:
     // True when a house of that area and building exists.
     bool hasHouseIn(const QString &area, const QString &building) const;
 
+    // The program's pictures: the edit window for a new house and the house picker.
+    Q_INVOKABLE QList<QWidget *> snapshotCompanions();
+
     // The toolbar's actions.
     void newHouse();
     void changeHouse();
