@@ -8,6 +8,7 @@
 #include "app/desktop.h"
 #include "app/formplacement.h"
 #include "app/messages.h"
+#include "app/recordmanager/statuspanels.h"
 #include "app/tools.h"
 #include "app/toolsaboutinfo.h"
 #include "app/windowregistry.h"
@@ -247,7 +248,7 @@ void TFrmMain::createStatusBar()
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     const QStringList texts{QStringLiteral(" 当前用户"), QString(), QStringLiteral(" 当前日期时间"), QString(),
-                            QStringLiteral("Korrin物业管理软件(网络版)  技术支持：support@korrin-soft.example")};
+                            StatusPanels::companyLabel() + QStringLiteral("  技术支持：support@korrin-soft.example")};
     const QList<int> widths{72, 120, 96, 160, 0};
     for (int i = 0; i < texts.size(); ++i) {
         auto *panel = new QLabel(texts.at(i), bar);

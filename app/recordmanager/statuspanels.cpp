@@ -21,7 +21,7 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
 
 QString StatusPanels::companyLabel()
 {
-    return QStringLiteral("Velmora 物业管理系统");
+    return QStringLiteral("Korrin物业管理软件(网络版)");
 }
 
 void StatusPanels::setPanelText(int panel, const QString &text)
