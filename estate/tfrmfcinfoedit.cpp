@@ -220,7 +220,6 @@ QVariantMap TfrmFCinfoEdit::values() const
         for (const auto &pair : form->savedValues())
             v.insert(pair.first, pair.second);
     }
-    // An empty number box stores 0; the area inputs of a new house start empty.
     v.insert(QStringLiteral("F_FZsex"), m_sex->currentText());
     v.insert(QStringLiteral("F_HTdate"),
              estate::HouseRules::contractDateToStore(m_mode, m_contractDateWasNone, m_contractDateTouched,

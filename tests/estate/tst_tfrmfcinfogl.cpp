@@ -4,6 +4,7 @@
 #include "app/recordmanager/windowtoolbar.h"
 #include "dbtestmain.h"
 #include "estate/emptydate.h"
+#include "estate/gridcelldelegate.h"
 #include "estate/tfrmfcinfoedit.h"
 #include "estate/tfrmfcinfogl.h"
 #include "estate/tickdateedit.h"
@@ -40,6 +41,7 @@ private slots:
     void changeKeepsAnEmptyContractDateEmpty();
     void newHouseInANewBuildingShowsInTheTree();
     void emptyListGuards();
+    void moveInMarkerShowsAsAnEmptyCell();
 
 private:
     struct Window {
@@ -419,6 +421,42 @@ void TestHouseWindows::emptyListGuards()
     w.click("tbZK");
     w.click("tbDel");
     QCOMPARE(messages.count(), 0);
+}
+
+namespace {
+// Reaches the grid delegate's cell styling.
+struct CellProbe : GridCellDelegate {
+    using GridCellDelegate::GridCellDelegate;
+    using GridCellDelegate::initStyleOption;
+};
+}  // namespace
+
+void TestHouseWindows::moveInMarkerShowsAsAnEmptyCell()
+{
+    TestDatabase tdb;
+    QVERIFY(tdb.isValid());
+    EstateSession session;
+    addEstate();
+    Window w;
+    w.choose(QStringLiteral("阳光小区"));
+    w.status(3);
+    CellProbe probe(w.window.grid());
+    probe.blankEmptyDates({QStringLiteral("F_RZdate")});
+    const int column = w.window.grid()->columnOfField(QStringLiteral("F_RZdate"));
+    QVERIFY(column >= 0);
+    // Houses without a move-in date hold the marker, as the edit window stores them.
+    QSqlQuery q;
+    q.prepare(QStringLiteral("update T_FCinfo set F_RZdate = :d where F_RZdate is null"));
+    q.bindValue(QStringLiteral(":d"), estate::EmptyDate::none());
+    QVERIFY(q.exec());
+    w.window.reopenHouses();
+    QStringList shown;
+    for (int row = 0; row < w.window.grid()->rowCount(); ++row) {
+        QStyleOptionViewItem option;
+        probe.initStyleOption(&option, w.window.grid()->model()->index(row, column));
+        shown << option.text;
+    }
+    QCOMPARE(shown, (QStringList{"", "", "", "2022-01-01"}));
 }
 
 VEL_DB_TEST_MAIN(TestHouseWindows)
