@@ -5,9 +5,9 @@
 #include "app/datamodule.h"
 #include "app/desktop.h"
 #include "app/mainwindow.h"
-#include "app/passwordcodec.h"
 #include "app/windowregistry.h"
 #include "dbtestmain.h"
+#include "operatorfixture.h"
 #include "scriptedmessages.h"
 #include "testdatabase.h"
 
@@ -20,9 +20,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 // The operator's permissions: read at login from OperLimit and Limits, and
 // applied to the main window's actions, menu items, desktop buttons and menu
@@ -42,67 +43,23 @@ private slots:
     void changeOfOperatorThroughMenu();
 
 private:
-    void addOperator(const QString &name, const QStringList &codes, const QString &password = QString());
-    void logIn(const QString &name, const QString &password = QString());
     QStringList visibleMenuBar(TFrmMain &window) const;
     // Answers the next login dialog that opens with the name and password.
     void answerLogin(const QString &name, const QString &password);
 
-    TestDatabase *m_db = nullptr;
-    TdmData *m_data = nullptr;
-    QTemporaryDir *m_dir = nullptr;
-    AppConfig *m_config = nullptr;
+    std::unique_ptr<OperatorFixture> m_fixture;
 };
 
 void TestPermissions::init()
 {
-    m_db = new TestDatabase;
-    QVERIFY(m_db->isValid());
-    m_data = new TdmData;
-    m_data->UseConnection(m_db->settings());
-    Session::current().clear();
-    m_dir = new QTemporaryDir;
-    m_config = new AppConfig(m_dir->filePath(QStringLiteral("Config.ini")));
-    QVERIFY(m_config->load());
+    m_fixture = std::make_unique<OperatorFixture>();
+    QVERIFY(m_fixture->databaseIsValid());
+    QVERIFY(m_fixture->configLoaded());
 }
 
 void TestPermissions::cleanup()
 {
-    Session::current().clear();
-    delete m_config;
-    delete m_dir;
-    delete m_data;
-    delete m_db;
-    m_config = nullptr;
-    m_dir = nullptr;
-    m_data = nullptr;
-    m_db = nullptr;
-}
-
-void TestPermissions::addOperator(const QString &name, const QStringList &codes, const QString &password)
-{
-    QSqlQuery q;
-    QVERIFY(q.prepare(QStringLiteral("insert into OperList(F_Name, F_PassWord, F_Flag, F_XQflag) "
-                                     "values(:name, :pass, 0, 0)")));
-    q.bindValue(QStringLiteral(":name"), name);
-    q.bindValue(QStringLiteral(":pass"), SavePass(password));
-    QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
-    for (const QString &code : codes) {
-        QSqlQuery grant;
-        QVERIFY(grant.prepare(QStringLiteral("insert into OperLimit(F_OperName, F_lmtName) "
-                                             "select :name, F_name from Limits where F_code = :code")));
-        grant.bindValue(QStringLiteral(":name"), name);
-        grant.bindValue(QStringLiteral(":code"), code);
-        QVERIFY2(grant.exec(), qPrintable(grant.lastError().text()));
-        QCOMPARE(grant.numRowsAffected(), 1);
-    }
-}
-
-void TestPermissions::logIn(const QString &name, const QString &password)
-{
-    ScriptedMessages quiet;
-    LoginRules rules(LoginRules::StartUp, m_config);
-    QCOMPARE(rules.confirm(name, password).result, LoginRules::Result::LoggedIn);
+    m_fixture.reset();
 }
 
 QStringList TestPermissions::visibleMenuBar(TFrmMain &window) const
@@ -152,28 +109,28 @@ void TestPermissions::catalogue()
 // Operator names are written in varying letter case by different windows.
 void TestPermissions::grantsAreReadWithoutRegardToLetterCase()
 {
-    addOperator(QStringLiteral("Zhang"), {});
+    OperatorFixture::addOperator(QStringLiteral("Zhang"), {});
     QSqlQuery grant;
     QVERIFY(grant.prepare(QStringLiteral("insert into OperLimit(F_OperName, F_lmtName) "
                                          "select :name, F_name from Limits where F_code = :code")));
     grant.bindValue(QStringLiteral(":name"), QStringLiteral("ZHANG"));
     grant.bindValue(QStringLiteral(":code"), QStringLiteral("403"));
     QVERIFY2(grant.exec(), qPrintable(grant.lastError().text()));
-    logIn(QStringLiteral("zhang"));
+    m_fixture->logIn(QStringLiteral("zhang"));
     QCOMPARE(Session::current().permittedCodes(), QSet<QString>{QStringLiteral("403")});
     QVERIFY(!Session::current().isAdmin());
 }
 
 void TestPermissions::removedCatalogueEntryIsWithdrawnAtNextLogin()
 {
-    addOperator(QStringLiteral("张三"), {"201", "304"});
-    logIn(QStringLiteral("张三"));
+    OperatorFixture::addOperator(QStringLiteral("张三"), {"201", "304"});
+    m_fixture->logIn(QStringLiteral("张三"));
     QCOMPARE(Session::current().permittedCodes(), (QSet<QString>{QStringLiteral("201"), QStringLiteral("304")}));
     QSqlQuery q;
     QVERIFY(q.exec(QStringLiteral("delete from Limits where F_code = '304'")));
     // Still held until the next login.
     QVERIFY(Session::current().isPermitted(QStringLiteral("304")));
-    logIn(QStringLiteral("张三"));
+    m_fixture->logIn(QStringLiteral("张三"));
     QCOMPARE(Session::current().permittedCodes(), QSet<QString>{QStringLiteral("201")});
 }
 
@@ -197,11 +154,11 @@ void TestPermissions::permissionsShowExactlyTheGrantedFunctions()
     QFETCH(QStringList, granted);
     QFETCH(QStringList, groups);
     if (!Session::isAdminName(name))
-        addOperator(name, granted);
-    logIn(name);
+        OperatorFixture::addOperator(name, granted);
+    m_fixture->logIn(name);
 
     WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
+    TFrmMain window(m_fixture->config(), &registry);
     window.setAutoBackupEnabled(false);
     window.SetLimits();
     window.show();
@@ -234,10 +191,10 @@ void TestPermissions::permissionsShowExactlyTheGrantedFunctions()
 
 void TestPermissions::changeOfOperatorThroughMenu()
 {
-    addOperator(QStringLiteral("李四"), {"201"}, QStringLiteral("pw"));
-    logIn(QStringLiteral("李四"), QStringLiteral("pw"));
+    OperatorFixture::addOperator(QStringLiteral("李四"), {"201"}, QStringLiteral("pw"));
+    m_fixture->logIn(QStringLiteral("李四"), QStringLiteral("pw"));
     WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
+    TFrmMain window(m_fixture->config(), &registry);
     window.setAutoBackupEnabled(false);
     window.setConfirmExit(false);
     window.SetLimits();

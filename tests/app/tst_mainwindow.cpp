@@ -1,14 +1,13 @@
-#include "access/loginrules.h"
 #include "access/permissioncatalog.h"
 #include "access/session.h"
 #include "app/appconfig.h"
 #include "app/datamodule.h"
 #include "app/desktop.h"
 #include "app/mainwindow.h"
-#include "app/passwordcodec.h"
 #include "app/tools.h"
 #include "app/windowregistry.h"
 #include "dbtestmain.h"
+#include "operatorfixture.h"
 #include "scriptedmessages.h"
 #include "testdatabase.h"
 
@@ -21,12 +20,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 // The main window: its menus, the first showing, the exit question, the
 // desktop, the window menu, the opening of functions and the tools.
@@ -54,65 +54,21 @@ private slots:
     void toolsFindProgramsOnThePath();
 
 private:
-    void addOperator(const QString &name, const QStringList &codes, const QString &password = QString());
-    void logIn(const QString &name, const QString &password = QString());
     QStringList itemTexts(QMenu *menu) const;
 
-    TestDatabase *m_db = nullptr;
-    TdmData *m_data = nullptr;
-    QTemporaryDir *m_dir = nullptr;
-    AppConfig *m_config = nullptr;
+    std::unique_ptr<OperatorFixture> m_fixture;
 };
 
 void TestMainWindow::init()
 {
-    m_db = new TestDatabase;
-    QVERIFY(m_db->isValid());
-    m_data = new TdmData;
-    m_data->UseConnection(m_db->settings());
-    Session::current().clear();
-    m_dir = new QTemporaryDir;
-    m_config = new AppConfig(m_dir->filePath(QStringLiteral("Config.ini")));
-    QVERIFY(m_config->load());
+    m_fixture = std::make_unique<OperatorFixture>();
+    QVERIFY(m_fixture->databaseIsValid());
+    QVERIFY(m_fixture->configLoaded());
 }
 
 void TestMainWindow::cleanup()
 {
-    Session::current().clear();
-    delete m_config;
-    delete m_dir;
-    delete m_data;
-    delete m_db;
-    m_config = nullptr;
-    m_dir = nullptr;
-    m_data = nullptr;
-    m_db = nullptr;
-}
-
-void TestMainWindow::addOperator(const QString &name, const QStringList &codes, const QString &password)
-{
-    QSqlQuery q;
-    QVERIFY(q.prepare(QStringLiteral("insert into OperList(F_Name, F_PassWord, F_Flag, F_XQflag) "
-                                     "values(:name, :pass, 0, 0)")));
-    q.bindValue(QStringLiteral(":name"), name);
-    q.bindValue(QStringLiteral(":pass"), SavePass(password));
-    QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
-    for (const QString &code : codes) {
-        QSqlQuery grant;
-        QVERIFY(grant.prepare(QStringLiteral("insert into OperLimit(F_OperName, F_lmtName) "
-                                             "select :name, F_name from Limits where F_code = :code")));
-        grant.bindValue(QStringLiteral(":name"), name);
-        grant.bindValue(QStringLiteral(":code"), code);
-        QVERIFY2(grant.exec(), qPrintable(grant.lastError().text()));
-        QCOMPARE(grant.numRowsAffected(), 1);
-    }
-}
-
-void TestMainWindow::logIn(const QString &name, const QString &password)
-{
-    ScriptedMessages quiet;
-    LoginRules rules(LoginRules::StartUp, m_config);
-    QCOMPARE(rules.confirm(name, password).result, LoginRules::Result::LoggedIn);
+    m_fixture.reset();
 }
 
 QStringList TestMainWindow::itemTexts(QMenu *menu) const
@@ -153,7 +109,7 @@ void TestMainWindow::menusInOrder()
     QFETCH(QString, menu);
     QFETCH(QStringList, items);
     WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
+    TFrmMain window(m_fixture->config(), &registry);
 
     QStringList bar;
     for (QAction *action : window.menuBar()->actions())
@@ -167,9 +123,9 @@ void TestMainWindow::firstShowing()
 {
     QSqlQuery q;
     QVERIFY(q.exec(QStringLiteral("update sysInfo set F_iAmount = 1, F_iPrice = 3, F_iTotal = 0")));
-    logIn(QStringLiteral("admin"));
+    m_fixture->logIn(QStringLiteral("admin"));
     WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
+    TFrmMain window(m_fixture->config(), &registry);
     window.setConfirmExit(false);
     window.show();
     QTRY_VERIFY(window.desktop());
@@ -214,10 +170,10 @@ void TestMainWindow::exitQuestion()
 {
     QFETCH(int, answer);
     QFETCH(bool, closes);
-    addOperator(QStringLiteral("张三"), {"301"});
-    logIn(QStringLiteral("张三"));
+    OperatorFixture::addOperator(QStringLiteral("张三"), {"301"});
+    m_fixture->logIn(QStringLiteral("张三"));
     WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
+    TFrmMain window(m_fixture->config(), &registry);
     window.setAutoBackupEnabled(false);
     window.SetLimits();
     window.show();
@@ -245,9 +201,9 @@ void TestMainWindow::exitQuestion()
 
 void TestMainWindow::navigationBringsBackOneDesktop()
 {
-    logIn(QStringLiteral("admin"));
+    m_fixture->logIn(QStringLiteral("admin"));
     WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
+    TFrmMain window(m_fixture->config(), &registry);
     window.setConfirmExit(false);
     window.show();
     QTRY_VERIFY(window.desktop());
@@ -272,9 +228,9 @@ void TestMainWindow::navigationBringsBackOneDesktop()
 
 void TestMainWindow::windowMenu()
 {
-    logIn(QStringLiteral("admin"));
+    m_fixture->logIn(QStringLiteral("admin"));
     WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
+    TFrmMain window(m_fixture->config(), &registry);
     window.setConfirmExit(false);
     window.show();
     QTRY_VERIFY(window.desktop());
@@ -319,7 +275,7 @@ void TestMainWindow::windowMenu()
 
 void TestMainWindow::functionWindowsOpenModallyAndGo()
 {
-    logIn(QStringLiteral("admin"));
+    m_fixture->logIn(QStringLiteral("admin"));
     WindowRegistry registry;
     QPointer<QDialog> created;
     registry.registerWindow(
@@ -334,7 +290,7 @@ void TestMainWindow::functionWindowsOpenModallyAndGo()
     int handled = 0;
     registry.registerHandler(QStringLiteral("Action106"), [&handled](QWidget *) { ++handled; });
 
-    TFrmMain window(m_config, &registry);
+    TFrmMain window(m_fixture->config(), &registry);
     window.setConfirmExit(false);
     window.show();
     QTRY_VERIFY(window.desktop());
@@ -364,9 +320,9 @@ void TestMainWindow::functionWindowsOpenModallyAndGo()
 
 void TestMainWindow::unbuiltFunctionSaysSo()
 {
-    logIn(QStringLiteral("admin"));
+    m_fixture->logIn(QStringLiteral("admin"));
     WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
+    TFrmMain window(m_fixture->config(), &registry);
     window.setConfirmExit(false);
     ScriptedMessages messages;
     for (const ActionInfo &info : PermissionCatalog::actions())
@@ -401,18 +357,18 @@ void TestMainWindow::backupDays()
 
 void TestMainWindow::backupRunsOnMondaysOnceADay()
 {
-    const QString folder = m_dir->filePath(QStringLiteral("backup"));
+    const QString folder = m_fixture->filePath(QStringLiteral("backup"));
     QVERIFY(QDir().mkpath(folder));
     QSqlQuery q;
     QVERIFY(q.prepare(QStringLiteral("update sysInfo set F_BakPath = :path")));
     q.bindValue(QStringLiteral(":path"), folder);
     QVERIFY(q.exec());
-    QVERIFY(m_config->setAutoBackupMode(2));
-    logIn(QStringLiteral("admin"));
+    QVERIFY(m_fixture->config()->setAutoBackupMode(2));
+    m_fixture->logIn(QStringLiteral("admin"));
 
     auto startOn = [this](const QDate &day) {
         WindowRegistry registry;
-        TFrmMain window(m_config, &registry);
+        TFrmMain window(m_fixture->config(), &registry);
         window.setConfirmExit(false);
         window.setToday([day] { return day; });
         window.show();
@@ -436,9 +392,9 @@ void TestMainWindow::backupRunsOnMondaysOnceADay()
 
 void TestMainWindow::aboutBox()
 {
-    logIn(QStringLiteral("admin"));
+    m_fixture->logIn(QStringLiteral("admin"));
     WindowRegistry registry;
-    TFrmMain window(m_config, &registry);
+    TFrmMain window(m_fixture->config(), &registry);
     window.setConfirmExit(false);
     window.show();
     QString caption;
