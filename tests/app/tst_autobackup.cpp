@@ -9,12 +9,17 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <optional>
+
 // The daily automatic backup: one file per day in the folder kept in
 // sysInfo, the question before a missing folder is created, and failures
 // reported without leaving a half-written file behind.
 class TestAutoBackup : public QObject {
     Q_OBJECT
 private slots:
+    void init();
+    void cleanup();
+
     void onePerDay();
     void missingFolderIsCreatedOnYes();
     void missingFolderDeclined();
@@ -26,7 +31,25 @@ private:
     static void setBackupFolder(const QString &folder);
     static QStringList filesIn(const QString &folder);
     static bool looksLikeBackup(const QString &file);
+
+    std::optional<TestDatabase> m_db;
+    // The backup folder's parent: empty at the start of every test.
+    std::optional<QTemporaryDir> m_dir;
 };
+
+void TestAutoBackup::init()
+{
+    m_db.emplace();
+    QVERIFY(m_db->isValid());
+    m_dir.emplace();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestAutoBackup::cleanup()
+{
+    m_dir.reset();
+    m_db.reset();
+}
 
 void TestAutoBackup::setBackupFolder(const QString &folder)
 {
@@ -54,37 +77,30 @@ bool TestAutoBackup::looksLikeBackup(const QString &file)
 
 void TestAutoBackup::onePerDay()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
-    data.UseConnection(tdb.settings());
+    data.UseConnection(m_db->settings());
     ScriptedMessages messages;
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     // Blanks around the stored folder do not matter.
-    setBackupFolder(QStringLiteral("  ") + dir.path() + QStringLiteral(" "));
+    setBackupFolder(QStringLiteral("  ") + m_dir->path() + QStringLiteral(" "));
 
     QCOMPARE(AutoBackup::run(data, QDate(2024, 3, 5)), AutoBackup::Outcome::Written);
-    QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("dp20240305.back")});
-    QVERIFY(looksLikeBackup(dir.filePath(QStringLiteral("dp20240305.back"))));
+    QCOMPARE(filesIn(m_dir->path()), QStringList{QStringLiteral("dp20240305.back")});
+    QVERIFY(looksLikeBackup(m_dir->filePath(QStringLiteral("dp20240305.back"))));
 
     QCOMPARE(AutoBackup::run(data, QDate(2024, 3, 5)), AutoBackup::Outcome::AlreadyDone);
-    QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("dp20240305.back")});
+    QCOMPARE(filesIn(m_dir->path()), QStringList{QStringLiteral("dp20240305.back")});
 
     QCOMPARE(AutoBackup::run(data, QDate(2024, 3, 6)), AutoBackup::Outcome::Written);
-    QCOMPARE(filesIn(dir.path()), (QStringList{QStringLiteral("dp20240305.back"), QStringLiteral("dp20240306.back")}));
+    QCOMPARE(filesIn(m_dir->path()), (QStringList{QStringLiteral("dp20240305.back"), QStringLiteral("dp20240306.back")}));
     QCOMPARE(messages.count(), 0);
 }
 
 void TestAutoBackup::missingFolderIsCreatedOnYes()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
-    data.UseConnection(tdb.settings());
+    data.UseConnection(m_db->settings());
     ScriptedMessages messages;
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("备份/每日"));
+    const QString folder = m_dir->filePath(QStringLiteral("备份/每日"));
     setBackupFolder(folder);
     messages.answerNext(AnswerYes);
 
@@ -98,35 +114,29 @@ void TestAutoBackup::missingFolderIsCreatedOnYes()
 
 void TestAutoBackup::missingFolderDeclined()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
-    data.UseConnection(tdb.settings());
+    data.UseConnection(m_db->settings());
     ScriptedMessages messages;
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("missing"));
+    const QString folder = m_dir->filePath(QStringLiteral("missing"));
     setBackupFolder(folder);
     messages.answerNext(AnswerNo);
 
     QCOMPARE(AutoBackup::run(data, QDate(2024, 3, 5)), AutoBackup::Outcome::Declined);
     QCOMPARE(messages.count(), 1);
     QVERIFY(!QFileInfo::exists(folder));
-    QVERIFY(filesIn(dir.path()).isEmpty());
+    QVERIFY(filesIn(m_dir->path()).isEmpty());
 }
 
 void TestAutoBackup::folderThatCannotBeCreated()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
-    data.UseConnection(tdb.settings());
+    data.UseConnection(m_db->settings());
     ScriptedMessages messages;
-    QTemporaryDir dir;
     // A plain file where a parent folder should be.
-    QFile blocker(dir.filePath(QStringLiteral("plain.txt")));
+    QFile blocker(m_dir->filePath(QStringLiteral("plain.txt")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const QString folder = dir.filePath(QStringLiteral("plain.txt/sub"));
+    const QString folder = m_dir->filePath(QStringLiteral("plain.txt/sub"));
     setBackupFolder(folder);
 
     QCOMPARE(AutoBackup::run(data, QDate(2024, 3, 5)), AutoBackup::Outcome::Failed);
@@ -145,14 +155,11 @@ void TestAutoBackup::folderThatCannotBeCreated()
 
 void TestAutoBackup::failedBackupIsReported()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
-    QTemporaryDir dir;
-    setBackupFolder(dir.path());
-    QSqlQuery open(tdb.db());
-    db::DbSettings settings = tdb.settings();
+    setBackupFolder(m_dir->path());
+    QSqlQuery open(m_db->db());
+    db::DbSettings settings = m_db->settings();
     if (TestDatabase::engine() == db::Engine::Sqlite)
         QVERIFY(open.exec(QStringLiteral("BEGIN")));  // no copy can be made inside a transaction
     else
@@ -163,26 +170,23 @@ void TestAutoBackup::failedBackupIsReported()
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().text, QStringLiteral("备份失败，请与管理员联系！"));
     QCOMPARE(messages.last().kind, int(MessError));
-    QVERIFY(filesIn(dir.path()).isEmpty());
+    QVERIFY(filesIn(m_dir->path()).isEmpty());
     if (TestDatabase::engine() == db::Engine::Sqlite)
         QVERIFY(open.exec(QStringLiteral("ROLLBACK")));
 }
 
 void TestAutoBackup::backupFileReplacesAnOldOne()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("dp20240305.back"));
+    const QString file = m_dir->filePath(QStringLiteral("dp20240305.back"));
     QFile old(file);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("an older backup");
     old.close();
 
     QString error;
-    QVERIFY2(AutoBackup::writeBackupFile(tdb.db(), tdb.settings(), file, &error), qPrintable(error));
+    QVERIFY2(AutoBackup::writeBackupFile(m_db->db(), m_db->settings(), file, &error), qPrintable(error));
     QVERIFY(looksLikeBackup(file));
-    QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("dp20240305.back")});
+    QCOMPARE(filesIn(m_dir->path()), QStringList{QStringLiteral("dp20240305.back")});
 }
 
 VEL_DB_TEST_MAIN(TestAutoBackup)

@@ -9,11 +9,16 @@
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 
+#include <optional>
+
 // The shared data services: each operation's result, its report on a
 // database error, and the values of the run it keeps.
 class TestDataModule : public QObject {
     Q_OBJECT
 private slots:
+    void init();
+    void cleanup();
+
     void errorIsReportedWithNeutralResult_data();
     void errorIsReportedWithNeutralResult();
     void writeAndReadBack();
@@ -37,7 +42,20 @@ private slots:
 
 private:
     static bool exec(const QString &sql, const QVariantMap &binds = QVariantMap());
+
+    std::optional<TestDatabase> m_db;
 };
+
+void TestDataModule::init()
+{
+    m_db.emplace();
+    QVERIFY(m_db->isValid());
+}
+
+void TestDataModule::cleanup()
+{
+    m_db.reset();
+}
 
 bool TestDataModule::exec(const QString &sql, const QVariantMap &binds)
 {
@@ -72,10 +90,8 @@ void TestDataModule::errorIsReportedWithNeutralResult()
 {
     QFETCH(QString, operation);
     QFETCH(QString, message);
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
-    data.UseConnection(tdb.settings());
+    data.UseConnection(m_db->settings());
     data.SetCurrentOperator(QStringLiteral("admin"));
     ScriptedMessages messages;
     const QString missing = QStringLiteral("select F_code from T_noSuchTable where F_ID = :id");
@@ -126,8 +142,6 @@ void TestDataModule::errorIsReportedWithNeutralResult()
 
 void TestDataModule::writeAndReadBack()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
 
@@ -152,8 +166,6 @@ void TestDataModule::writeAndReadBack()
 
 void TestDataModule::lookupWithoutRowIsNotAnError()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     const QVariantMap nobody{{QStringLiteral(":name"), QStringLiteral("nobody")}};
@@ -174,8 +186,6 @@ void TestDataModule::lookupWithoutRowIsNotAnError()
 
 void TestDataModule::deleteByIdRemovesOnlyThatRow()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     for (const QString &code : {QStringLiteral("001"), QStringLiteral("002"), QStringLiteral("003")})
@@ -193,8 +203,6 @@ void TestDataModule::deleteByIdRemovesOnlyThatRow()
 
 void TestDataModule::deleteByIdRefusesATableNameWithSql()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     QVERIFY(exec(QStringLiteral("insert into T_XQinfo(F_code) values('001')")));
@@ -206,8 +214,6 @@ void TestDataModule::deleteByIdRefusesATableNameWithSql()
 
 void TestDataModule::openQueryFetchesEveryRow()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     // More rows than a model fetches in one go.
@@ -238,8 +244,6 @@ void TestDataModule::openQueryFetchesEveryRow()
 
 void TestDataModule::fillComboSkipsBlanksKeepsDuplicates()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     const QStringList stored{QStringLiteral("砖混"), QStringLiteral("  "), QStringLiteral(" 框架"),
@@ -277,8 +281,6 @@ void TestDataModule::fillComboKeepsCurrentText()
     QFETCH(bool, editable);
     QFETCH(QString, current);
     QFETCH(QString, expected);
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     for (const QString &name : {QStringLiteral("甲"), QStringLiteral("乙")})
@@ -300,8 +302,6 @@ void TestDataModule::fillComboKeepsCurrentText()
 
 void TestDataModule::fillCodeListIgnoresLetterCase()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     QVERIFY(exec(QStringLiteral("insert into t_code(F_type, F_name) values('TestCat', 'A')")));
@@ -334,8 +334,6 @@ void TestDataModule::hasPermission()
     QFETCH(QString, operatorName);
     QFETCH(QString, code);
     QFETCH(bool, expected);
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     const QList<QStringList> limits{{QStringLiteral("测试甲"), QStringLiteral("901")},
@@ -359,8 +357,6 @@ void TestDataModule::hasPermission()
 
 void TestDataModule::buildDisplayFormatsFromSysInfo()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     QSignalSpy changed(&data, &TdmData::displayFormatsChanged);
@@ -408,8 +404,6 @@ void TestDataModule::dateRangeCaption()
 
 void TestDataModule::writeLogWritesOneRow()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     data.SetCurrentOperator(QStringLiteral("张三"));
@@ -430,8 +424,6 @@ void TestDataModule::writeLogWritesOneRow()
 
 void TestDataModule::writeLogFailsSilently()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     QVERIFY(exec(QStringLiteral("alter table LogRec rename to LogRecGone")));
@@ -441,8 +433,6 @@ void TestDataModule::writeLogFailsSilently()
 
 void TestDataModule::codeProposalsUseTheSharedConnection()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     TdmData data;
     ScriptedMessages messages;
     QVERIFY(exec(QStringLiteral("insert into T_FYinfo(F_code, F_name) values('041', 'water')")));
