@@ -23,6 +23,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <optional>
+
 using namespace estatefixture;
 
 // The house list and its edit window, driven as the operator does.
@@ -30,6 +32,9 @@ class TestHouseWindows : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void toolbarHoldsTheHouseSteps();
     void listFollowsTreeAndStatusFilter();
     void restrictedOperatorSeesOnlyHisAreas();
@@ -105,7 +110,20 @@ private:
         return w->findChild<T *>(QString::fromLatin1(name));
     }
     static void addEstate();
+
+    std::optional<TestDatabase> m_db;
 };
+
+void TestHouseWindows::init()
+{
+    m_db.emplace();
+    QVERIFY(m_db->isValid());
+}
+
+void TestHouseWindows::cleanup()
+{
+    m_db.reset();
+}
 
 void TestHouseWindows::addEstate()
 {
@@ -127,8 +145,6 @@ void TestHouseWindows::addEstate()
 
 void TestHouseWindows::toolbarHoldsTheHouseSteps()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     Window w;
     QStringList names;
@@ -144,8 +160,6 @@ void TestHouseWindows::toolbarHoldsTheHouseSteps()
 
 void TestHouseWindows::listFollowsTreeAndStatusFilter()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     addEstate();
     Window w;
@@ -165,8 +179,6 @@ void TestHouseWindows::listFollowsTreeAndStatusFilter()
 
 void TestHouseWindows::restrictedOperatorSeesOnlyHisAreas()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     addEstate();
     EstateSession session({QStringLiteral("月亮小区")}, true);
     Window w;
@@ -179,8 +191,6 @@ void TestHouseWindows::restrictedOperatorSeesOnlyHisAreas()
 
 void TestHouseWindows::copyUnchangedIsRefusedAsDuplicate()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     addEstate();
     ScriptedMessages messages;
@@ -211,8 +221,6 @@ void TestHouseWindows::copyUnchangedIsRefusedAsDuplicate()
 
 void TestHouseWindows::saleLocksTheHouseAndASecondSaleIsRefused()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     addEstate();
     ScriptedMessages messages;
@@ -249,8 +257,6 @@ void TestHouseWindows::saleLocksTheHouseAndASecondSaleIsRefused()
 
 void TestHouseWindows::moveInFromUnsoldShowsTheResidentPage()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     addEstate();
     ScriptedMessages messages;
@@ -283,8 +289,6 @@ void TestHouseWindows::moveInFromUnsoldShowsTheResidentPage()
 
 void TestHouseWindows::vacateEmptiesTheResident()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     addEstate();
     ScriptedMessages messages;
@@ -308,8 +312,6 @@ void TestHouseWindows::vacateEmptiesTheResident()
 
 void TestHouseWindows::deleteIsRefusedWhileFeesAreUnpaid()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     addEstate();
     ScriptedMessages messages;
@@ -336,8 +338,6 @@ void TestHouseWindows::deleteIsRefusedWhileFeesAreUnpaid()
 
 void TestHouseWindows::changeKeepsAnEmptyContractDateEmpty()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     addEstate();
     ScriptedMessages messages;
@@ -365,8 +365,6 @@ void TestHouseWindows::changeKeepsAnEmptyContractDateEmpty()
 
 void TestHouseWindows::newHouseInANewBuildingShowsInTheTree()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     addEstate();
     ScriptedMessages messages;
@@ -400,8 +398,6 @@ void TestHouseWindows::newHouseInANewBuildingShowsInTheTree()
 
 void TestHouseWindows::emptyListGuards()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     ScriptedMessages messages;
     Window w;
@@ -433,8 +429,6 @@ struct CellProbe : GridCellDelegate {
 
 void TestHouseWindows::moveInMarkerShowsAsAnEmptyCell()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     EstateSession session;
     addEstate();
     Window w;
