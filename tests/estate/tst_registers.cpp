@@ -24,6 +24,8 @@
 #include <QTimeEdit>
 #include <QToolButton>
 
+#include <optional>
+
 using namespace estatefixture;
 using estatewindows::input;
 using estatewindows::whenOpens;
@@ -34,6 +36,9 @@ class TestRegisters : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void proposedCodes_data();
     void proposedCodes();
     void filtersMatchAsEachListSays_data();
@@ -51,7 +56,24 @@ private slots:
 private:
     static RecordListWindow *open(const QString &which);
     static QStringList codes(const RecordListWindow *window);
+    static QString tableOf(const QString &which);
+
+    std::optional<TestDatabase> m_db;
+    std::optional<TdmData> m_data;
 };
+
+void TestRegisters::init()
+{
+    m_db.emplace();
+    QVERIFY(m_db->isValid());
+    m_data.emplace();
+}
+
+void TestRegisters::cleanup()
+{
+    m_data.reset();
+    m_db.reset();
+}
 
 RecordListWindow *TestRegisters::open(const QString &which)
 {
@@ -79,6 +101,14 @@ QStringList TestRegisters::codes(const RecordListWindow *window)
     return out;
 }
 
+QString TestRegisters::tableOf(const QString &which)
+{
+    return which == QLatin1String("suggestions") ? QStringLiteral("T_YJinfo")
+           : which == QLatin1String("cleaning")  ? QStringLiteral("T_BJinfo")
+           : which == QLatin1String("patrol")    ? QStringLiteral("T_XLinfo")
+                                                 : QStringLiteral("T_publicSet");
+}
+
 void TestRegisters::proposedCodes_data()
 {
     QTest::addColumn<QString>("which");
@@ -97,9 +127,6 @@ void TestRegisters::proposedCodes()
     QFETCH(QString, editor);
     QFETCH(QString, firstCode);
     QFETCH(QString, focusAfterSave);
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
     EstateSession session;
     addArea(QStringLiteral("阳光小区"));
     ScriptedMessages messages;
@@ -146,14 +173,8 @@ void TestRegisters::filtersMatchAsEachListSays()
     QFETCH(int, item);
     QFETCH(QString, text);
     QFETCH(QStringList, expected);
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
     EstateSession session;
-    const QString table = which == QLatin1String("suggestions") ? QStringLiteral("T_YJinfo")
-                          : which == QLatin1String("cleaning")  ? QStringLiteral("T_BJinfo")
-                          : which == QLatin1String("patrol")    ? QStringLiteral("T_XLinfo")
-                                                                : QStringLiteral("T_publicSet");
+    const QString table = tableOf(which);
     insertRow(table, {{QStringLiteral("F_code"), QStringLiteral("012")}});
     insertRow(table, {{QStringLiteral("F_code"), QStringLiteral("120")}});
     QSqlQuery q;
@@ -184,14 +205,8 @@ void TestRegisters::deleteQuestions()
 {
     QFETCH(QString, which);
     QFETCH(QString, question);
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
     EstateSession session;
-    const QString table = which == QLatin1String("suggestions") ? QStringLiteral("T_YJinfo")
-                          : which == QLatin1String("cleaning")  ? QStringLiteral("T_BJinfo")
-                          : which == QLatin1String("patrol")    ? QStringLiteral("T_XLinfo")
-                                                                : QStringLiteral("T_publicSet");
+    const QString table = tableOf(which);
     insertRow(table, {{QStringLiteral("F_code"), QStringLiteral("007")}});
     if (table == QLatin1String("T_publicSet")) {
         QSqlQuery q;
@@ -218,9 +233,6 @@ struct CellProbe : GridCellDelegate {
 
 void TestRegisters::stoppedFacilitiesHiddenUnlessAskedAndRed()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
     EstateSession session;
     insertRow(QStringLiteral("T_publicSet"), {{QStringLiteral("F_code"), QStringLiteral("001")},
                                               {QStringLiteral("F_useFlag"), 0}});
@@ -246,9 +258,6 @@ void TestRegisters::stoppedFacilitiesHiddenUnlessAskedAndRed()
 
 void TestRegisters::facilityAmountFollowsQuantityAndPrice()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
     EstateSession session;
     ScriptedMessages messages;
     QPointer<RecordListWindow> w = open(QStringLiteral("facilities"));
@@ -282,9 +291,6 @@ void TestRegisters::facilityAmountFollowsQuantityAndPrice()
 
 void TestRegisters::takenSuggestionNumberStopsSilently()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
     EstateSession session;
     insertRow(QStringLiteral("T_YJinfo"), {{QStringLiteral("F_code"), QStringLiteral("005")}});
     ScriptedMessages messages;
@@ -309,9 +315,6 @@ void TestRegisters::takenSuggestionNumberStopsSilently()
 
 void TestRegisters::takenPatrolNumberTakesTheNextFree()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
     EstateSession session;
     insertRow(QStringLiteral("T_XLinfo"), {{QStringLiteral("F_code"), QStringLiteral("000001")}});
     ScriptedMessages messages;
@@ -331,9 +334,6 @@ void TestRegisters::takenPatrolNumberTakesTheNextFree()
 
 void TestRegisters::patrolTimeIsKeptWhenUntouched()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
     EstateSession session;
     ScriptedMessages messages;
     QPointer<RecordListWindow> w = open(QStringLiteral("patrol"));
@@ -368,9 +368,6 @@ void TestRegisters::patrolTimeIsKeptWhenUntouched()
 
 void TestRegisters::suggestionValueListCombinesWithTheFilter()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
     EstateSession session;
     const auto add = [](const char *code, const char *type, const char *owner) {
         insertRow(QStringLiteral("T_YJinfo"), {{QStringLiteral("F_code"), QString::fromUtf8(code)},
@@ -396,9 +393,6 @@ void TestRegisters::suggestionValueListCombinesWithTheFilter()
 
 void TestRegisters::restrictedOperatorSeesHisAreasAndUnassignedRows()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
     insertRow(QStringLiteral("T_BJinfo"), {{QStringLiteral("F_code"), QStringLiteral("000001")},
                                            {QStringLiteral("F_XQname"), QStringLiteral("阳光小区")}});
     insertRow(QStringLiteral("T_BJinfo"), {{QStringLiteral("F_code"), QStringLiteral("000002")},
