@@ -17,12 +17,17 @@
 #include <QSqlQuery>
 #include <QToolButton>
 
+#include <optional>
+
 // The residential-area window on one window, the name carried into every
 // table that refers to areas, and the area chooser.
 class TestAreas : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void browseAndEditStates();
     void newAreaOnEmptyTableProposes001AndTouchesNothing();
     void renameMovesEveryRecordInOneTransaction();
@@ -54,7 +59,20 @@ private:
         auto *b = w->findChild<QToolButton *>(QString::fromLatin1(name));
         return b && b->isEnabled();
     }
+
+    std::optional<TestDatabase> m_db;
 };
+
+void TestAreas::init()
+{
+    m_db.emplace();
+    QVERIFY(m_db->isValid());
+}
+
+void TestAreas::cleanup()
+{
+    m_db.reset();
+}
 
 void TestAreas::addArea(const QString &code, const QString &name)
 {
@@ -142,8 +160,6 @@ void TestAreas::failUpdatesOf(const QString &table)
 
 void TestAreas::browseAndEditStates()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addArea(QStringLiteral("001"), QStringLiteral("A"));
     TfrmXQinfoGL w;
@@ -181,8 +197,6 @@ void TestAreas::browseAndEditStates()
 
 void TestAreas::newAreaOnEmptyTableProposes001AndTouchesNothing()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     fillAreaReferences({QString(), QStringLiteral(""), QStringLiteral("Old")});
     TfrmXQinfoGL w;
@@ -207,8 +221,6 @@ void TestAreas::newAreaOnEmptyTableProposes001AndTouchesNothing()
 
 void TestAreas::renameMovesEveryRecordInOneTransaction()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addArea(QStringLiteral("001"), QStringLiteral("A"));
     addArea(QStringLiteral("002"), QStringLiteral("B"));
@@ -252,8 +264,6 @@ void TestAreas::failedRenameLeavesTheOldNameEverywhere_data()
 void TestAreas::failedRenameLeavesTheOldNameEverywhere()
 {
     QFETCH(QString, failing);
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addArea(QStringLiteral("001"), QStringLiteral("A"));
     fillAreaReferences({QStringLiteral("A")});
@@ -275,8 +285,6 @@ void TestAreas::failedRenameLeavesTheOldNameEverywhere()
 
 void TestAreas::areaWithoutNameRenamesNothing()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addArea(QStringLiteral("001"), QStringLiteral(""));
     fillAreaReferences({QStringLiteral(""), QString()});
@@ -296,8 +304,6 @@ void TestAreas::areaWithoutNameRenamesNothing()
 
 void TestAreas::codeChecks()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addArea(QStringLiteral("001"), QStringLiteral("A"));
     TfrmXQinfoGL w;
@@ -335,8 +341,6 @@ void TestAreas::codeChecks()
 
 void TestAreas::deleteAsksByName()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addArea(QStringLiteral("001"), QStringLiteral("阳光"));
     fillAreaReferences({QStringLiteral("阳光")});
@@ -357,8 +361,6 @@ void TestAreas::deleteAsksByName()
 
 void TestAreas::hiddenPanelFollowsTheCursor()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     addArea(QStringLiteral("001"), QStringLiteral("A"));
     addArea(QStringLiteral("002"), QStringLiteral("B"));
     TfrmXQinfoGL w;
@@ -376,8 +378,6 @@ void TestAreas::hiddenPanelFollowsTheCursor()
 
 void TestAreas::chooserReturnsQuotedNames()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addArea(QStringLiteral("001"), QStringLiteral("阳光"));
     addArea(QStringLiteral("002"), QStringLiteral("O'Brien"));
@@ -419,8 +419,6 @@ void TestAreas::chooserReturnsQuotedNames()
 
 void TestAreas::chooserOnEmptyTable()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     TDLGselectXQname dialog;
     QCOMPARE(dialog.ChooseAreas(QStringLiteral("'X'")), QStringLiteral("'X'"));

@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <optional>
+
 namespace {
 
 QStringList column(const QString &sql)
@@ -70,6 +72,9 @@ class TestFeeItems : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void listShowsItemsWithPriceFormatAndFilters();
     void newItemsWithContinuousAdd();
     void codeTakenByAnotherClient();
@@ -137,12 +142,23 @@ private:
             QVERIFY(QTest::qWaitForWindowExposed(&window));
         }
     };
+
+    std::optional<TestDatabase> m_db;
 };
+
+void TestFeeItems::init()
+{
+    m_db.emplace();
+    QVERIFY(m_db->isValid());
+}
+
+void TestFeeItems::cleanup()
+{
+    m_db.reset();
+}
 
 void TestFeeItems::listShowsItemsWithPriceFormatAndFilters()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     addItem(QStringLiteral("001"), QStringLiteral("水费"), 2.5);
     addItem(QStringLiteral("002"), QStringLiteral("物业费"), 1234.5);
     Window w;
@@ -171,8 +187,6 @@ void TestFeeItems::listShowsItemsWithPriceFormatAndFilters()
 
 void TestFeeItems::newItemsWithContinuousAdd()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     Window w;
     QString firstCode, secondCode, areaKept, title;
@@ -213,10 +227,8 @@ void TestFeeItems::newItemsWithContinuousAdd()
 
 void TestFeeItems::codeTakenByAnotherClient()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
-    QSqlDatabase other = tdb.openAnotherConnection(QStringLiteral("other"));
+    QSqlDatabase other = m_db->openAnotherConnection(QStringLiteral("other"));
     Window w;
     whenModal([&](QWidget *modal) {
         QSqlQuery q(other);
@@ -232,8 +244,6 @@ void TestFeeItems::codeTakenByAnotherClient()
 
 void TestFeeItems::duplicateNamesAreRefused()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addItem(QStringLiteral("001"), QStringLiteral("Water"));
     Window w;
@@ -270,8 +280,6 @@ void TestFeeItems::duplicateNamesAreRefused()
 
 void TestFeeItems::renameCarriesTheNameAlong()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addItem(QStringLiteral("001"), QStringLiteral("水费"), 2);
     addItem(QStringLiteral("002"), QStringLiteral("电费"), 1);
@@ -303,8 +311,6 @@ void TestFeeItems::renameCarriesTheNameAlong()
 
 void TestFeeItems::newItemLeavesRecordsWithoutNameAlone()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     run(QStringLiteral("insert into T_wyFYrec (F_SFname) values ('')"));
     run(QStringLiteral("insert into T_wyFYrec (F_SFname) values (NULL)"));
     Window w;
@@ -321,8 +327,6 @@ void TestFeeItems::newItemLeavesRecordsWithoutNameAlone()
 
 void TestFeeItems::failedRenameLeavesEverything()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addItem(QStringLiteral("001"), QStringLiteral("水费"));
     addHistory({QStringLiteral("水费")});
@@ -344,8 +348,6 @@ void TestFeeItems::failedRenameLeavesEverything()
 
 void TestFeeItems::deleteKeepsTheRecords()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
     ScriptedMessages messages;
     addItem(QStringLiteral("001"), QStringLiteral("水费"));
     addHistory({QStringLiteral("水费")});
