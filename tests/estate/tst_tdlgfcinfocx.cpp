@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <optional>
+
 using namespace estatefixture;
 
 // The house picker dialog driven as the user does.
@@ -18,6 +20,9 @@ class TestHousePicker : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void offersSoldHousesOfTheChosenNodeOnly();
     void roomNumberNarrowsOnEveryKeystroke();
     void returnsTheCurrentRowOnlyWhenConfirmed();
@@ -36,7 +41,24 @@ private:
     static Estate addEstate();
     static QStringList rooms(const TDLGfcinfoCX &dialog);
     static void chooseNode(TDLGfcinfoCX &dialog, const QString &text);
+
+    std::optional<TestDatabase> m_db;
+    std::optional<TdmData> m_data;
 };
+
+void TestHousePicker::init()
+{
+    m_db.emplace();
+    QVERIFY(m_db->isValid());
+    m_data.emplace();
+    m_data->UseConnection(m_db->settings());
+}
+
+void TestHousePicker::cleanup()
+{
+    m_data.reset();
+    m_db.reset();
+}
 
 TestHousePicker::Estate TestHousePicker::addEstate()
 {
@@ -76,10 +98,6 @@ void TestHousePicker::chooseNode(TDLGfcinfoCX &dialog, const QString &text)
 
 void TestHousePicker::offersSoldHousesOfTheChosenNodeOnly()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
-    data.UseConnection(tdb.settings());
     EstateSession session;
     addEstate();
 
@@ -99,10 +117,6 @@ void TestHousePicker::offersSoldHousesOfTheChosenNodeOnly()
 
 void TestHousePicker::roomNumberNarrowsOnEveryKeystroke()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
-    data.UseConnection(tdb.settings());
     EstateSession session;
     addEstate();
 
@@ -121,10 +135,6 @@ void TestHousePicker::roomNumberNarrowsOnEveryKeystroke()
 
 void TestHousePicker::returnsTheCurrentRowOnlyWhenConfirmed()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
-    data.UseConnection(tdb.settings());
     EstateSession session;
     const Estate e = addEstate();
 
@@ -142,10 +152,6 @@ void TestHousePicker::returnsTheCurrentRowOnlyWhenConfirmed()
 
 void TestHousePicker::cancelOrConfirmWithoutQueryKeepsTheCallersValue()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
-    data.UseConnection(tdb.settings());
     EstateSession session;
     const Estate e = addEstate();
 
@@ -170,10 +176,6 @@ void TestHousePicker::cancelOrConfirmWithoutQueryKeepsTheCallersValue()
 
 void TestHousePicker::restrictedOperatorSeesOnlyHisAreas()
 {
-    TestDatabase tdb;
-    QVERIFY(tdb.isValid());
-    TdmData data;
-    data.UseConnection(tdb.settings());
     addEstate();
     EstateSession session({QStringLiteral("月亮小区")}, true);
 
