@@ -2,19 +2,16 @@
 
 #include "app/datamodule.h"
 #include "app/messages.h"
-#include "app/recordmanager/keypreview.h"
+#include "app/recordmanager/editwindowframe.h"
 #include "app/recordmanager/numberedit.h"
 #include "estate/parkingrules.h"
 #include "estate/tfrmcarposgl.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -32,7 +29,7 @@ NumberEdit *moneyInput(const char *name, QWidget *parent)
 TfrmCarPosEdit::TfrmCarPosEdit(TfrmCarPosGL *list)
     : QDialog(list), m_list(list), m_code(new QLineEdit(this)), m_salePrice(moneyInput("ceYSprice", this)),
       m_address(new QLineEdit(this)), m_rentPrice(moneyInput("ceYZprice", this)), m_memo(new QPlainTextEdit(this)),
-      m_ok(new QPushButton(QStringLiteral("确定"), this)), m_cancel(new QPushButton(QStringLiteral("取消"), this))
+      m_frame(new EditWindowFrame(this, QStringLiteral("车位档案")))
 {
     setObjectName(QStringLiteral("TfrmCarPosEdit"));
     setWindowTitle(QStringLiteral("车位档案 - 新增"));
@@ -42,18 +39,6 @@ TfrmCarPosEdit::TfrmCarPosEdit(TfrmCarPosGL *list)
     m_address->setMaxLength(255);
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setTabChangesFocus(true);
-    m_ok->setObjectName(QStringLiteral("Button1"));
-    m_cancel->setObjectName(QStringLiteral("Button2"));
-    m_ok->setAutoDefault(false);
-    m_cancel->setAutoDefault(false);
-
-    auto *heading = new QLabel(QStringLiteral("车位档案"), this);
-    heading->setObjectName(QStringLiteral("Panel1"));
-    QFont font = heading->font();
-    font.setPointSizeF(font.pointSizeF() * 1.4);
-    font.setBold(true);
-    heading->setFont(font);
-    heading->setAlignment(Qt::AlignCenter);
 
     auto *form = new QGridLayout;
     const auto add = [this, form](int row, int column, const char *caption, QWidget *input) {
@@ -71,22 +56,13 @@ TfrmCarPosEdit::TfrmCarPosEdit(TfrmCarPosGL *list)
     form->addWidget(memoLabel, 2, 0, Qt::AlignRight | Qt::AlignTop);
     form->addWidget(m_memo, 2, 1, 1, 3);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    m_frame->addBody(form);
     setTabOrder(m_code, m_salePrice);
     setTabOrder(m_salePrice, m_address);
     setTabOrder(m_address, m_rentPrice);
     setTabOrder(m_rentPrice, m_memo);
 
-    connect(m_ok, &QPushButton::clicked, this, &TfrmCarPosEdit::save);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    new KeyPreview(this, [this](QKeyEvent *event) { return handleKey(event); });
+    connect(m_frame->okButton(), &QPushButton::clicked, this, &TfrmCarPosEdit::save);
 }
 
 bool TfrmCarPosEdit::save()
@@ -106,19 +82,4 @@ bool TfrmCarPosEdit::save()
     m_list->goToLastRow();
     accept();
     return true;
-}
-
-bool TfrmCarPosEdit::handleKey(QKeyEvent *event)
-{
-    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_S) {
-        if (m_ok->isEnabled())
-            m_ok->click();
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (m_cancel->isEnabled())
-            m_cancel->click();
-        return true;
-    }
-    return KeyPreview::enterMovesFocus(this, event);
 }

@@ -2,11 +2,10 @@
 
 #include <QDialog>
 
+class EditWindowFrame;
 class NumberEdit;
-class QKeyEvent;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class TfrmCarPosGL;
 
 // The creation window "车位档案 - 新增": registers a new parking space with its
@@ -20,14 +19,11 @@ public:
     bool save();
 
 private:
-    bool handleKey(QKeyEvent *event);
-
     TfrmCarPosGL *m_list;
     QLineEdit *m_code;
     NumberEdit *m_salePrice;
     QLineEdit *m_address;
     NumberEdit *m_rentPrice;
     QPlainTextEdit *m_memo;
-    QPushButton *m_ok;
-    QPushButton *m_cancel;
+    EditWindowFrame *m_frame;
 };

@@ -2,8 +2,8 @@
 
 #include "app/datamodule.h"
 #include "app/messages.h"
+#include "app/recordmanager/editwindowframe.h"
 #include "app/recordmanager/fieldwidgetfactory.h"
-#include "app/recordmanager/keypreview.h"
 #include "app/recordmanager/numberedit.h"
 #include "estate/housepickerquery.h"
 #include "estate/tdlgfcinfocx.h"
@@ -15,13 +15,11 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -60,8 +58,7 @@ TfrmCarPosEdit1::TfrmCarPosEdit1(TfrmCarPosGL *list)
       m_status(new QComboBox(this)), m_amount(new NumberEdit(this)),
       m_employee(qobject_cast<QComboBox *>(FieldWidgetFactory::create(employeeField(), this))),
       m_outOfUse(new QCheckBox(QStringLiteral("停  用"), this)), m_memo(new QPlainTextEdit(this)),
-      m_continuous(new QCheckBox(QStringLiteral("连续新增"), this)), m_navigator(new QWidget(this)),
-      m_ok(new QPushButton(QStringLiteral("确定"), this)), m_cancel(new QPushButton(QStringLiteral("取消"), this))
+      m_frame(new EditWindowFrame(this, QStringLiteral("销售、租赁车位管理"), list))
 {
     setObjectName(QStringLiteral("TfrmCarPosEdit1"));
     m_code->setFocusPolicy(Qt::ClickFocus);
@@ -78,22 +75,6 @@ TfrmCarPosEdit1::TfrmCarPosEdit1(TfrmCarPosGL *list)
     m_outOfUse->setObjectName(QStringLiteral("cbFlag"));
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setTabChangesFocus(true);
-    m_continuous->setObjectName(QStringLiteral("CheckBox1"));
-    m_continuous->setChecked(true);
-    m_continuous->setFocusPolicy(Qt::ClickFocus);
-    m_ok->setObjectName(QStringLiteral("Button1"));
-    m_cancel->setObjectName(QStringLiteral("Button2"));
-    m_ok->setAutoDefault(false);
-    m_cancel->setAutoDefault(false);
-
-    auto *heading = new QLabel(QStringLiteral("销售、租赁车位管理"), this);
-    heading->setObjectName(QStringLiteral("Panel1"));
-    QFont font = heading->font();
-    font.setPointSizeF(font.pointSizeF() * 1.3);
-    font.setBold(true);
-    heading->setFont(font);
-    heading->setAlignment(Qt::AlignCenter);
-
     auto *roomRow = new QWidget(this);
     auto *roomLayout = new QHBoxLayout(roomRow);
     roomLayout->setContentsMargins(0, 0, 0, 0);
@@ -127,42 +108,11 @@ TfrmCarPosEdit1::TfrmCarPosEdit1(TfrmCarPosGL *list)
     form->addWidget(memoLabel, 7, 0, Qt::AlignRight | Qt::AlignTop);
     form->addWidget(m_memo, 7, 1, 1, 3);
 
-    m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
-    auto *nav = new QHBoxLayout(m_navigator);
-    nav->setContentsMargins(0, 0, 0, 0);
-    const struct {
-        const char *name;
-        const char *text;
-        void (TfrmCarPosGL::*move)();
-    } steps[] = {{"nbFirst", "|<", &TfrmCarPosGL::moveFirst},
-                 {"nbPrior", "<", &TfrmCarPosGL::movePrior},
-                 {"nbNext", ">", &TfrmCarPosGL::moveNext},
-                 {"nbLast", ">|", &TfrmCarPosGL::moveLast}};
-    for (const auto &s : steps) {
-        auto *b = new QToolButton(m_navigator);
-        b->setObjectName(QString::fromLatin1(s.name));
-        b->setText(QString::fromLatin1(s.text));
-        b->setFocusPolicy(Qt::NoFocus);
-        const auto move = s.move;
-        connect(b, &QToolButton::clicked, this, [this, move] { navigate(move); });
-        nav->addWidget(b);
-    }
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_continuous);
-    buttons->addWidget(m_navigator);
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    m_frame->addBody(form);
 
     connect(m_find, &QToolButton::clicked, this, &TfrmCarPosEdit1::chooseHousehold);
-    connect(m_ok, &QPushButton::clicked, this, &TfrmCarPosEdit1::save);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    new KeyPreview(this, [this](QKeyEvent *event) { return handleKey(event); });
+    connect(m_frame->okButton(), &QPushButton::clicked, this, &TfrmCarPosEdit1::save);
+    connect(m_frame, &EditWindowFrame::navigated, this, [this] { LoadFields(true); });
 }
 
 void TfrmCarPosEdit1::ApplyMode(int mode)
@@ -170,8 +120,7 @@ void TfrmCarPosEdit1::ApplyMode(int mode)
     m_mode = mode;
     setWindowTitle(mode == ChangeMode ? QStringLiteral("销售、租赁车位管理 - 修改")
                                       : QStringLiteral("销售、租赁车位管理 - 新增"));
-    m_continuous->setVisible(mode == SaleMode);
-    m_navigator->setVisible(mode == ChangeMode);
+    m_frame->showRowParts(mode == SaleMode, mode == ChangeMode);
 }
 
 int TfrmCarPosEdit1::OpenInMode(int mode)
@@ -265,32 +214,11 @@ bool TfrmCarPosEdit1::save()
     }
     m_list->reopenTable();
     m_list->locateId(id);
-    if (m_mode == SaleMode && m_continuous->isChecked()) {
+    if (m_frame->keepsAdding()) {
         LoadFields(false);
         m_room->setFocus();
         return true;
     }
     accept();
     return true;
-}
-
-void TfrmCarPosEdit1::navigate(void (TfrmCarPosGL::*move)())
-{
-    (m_list->*move)();
-    LoadFields(true);
-}
-
-bool TfrmCarPosEdit1::handleKey(QKeyEvent *event)
-{
-    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_S) {
-        if (m_ok->isEnabled())
-            m_ok->click();
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (m_cancel->isEnabled())
-            m_cancel->click();
-        return true;
-    }
-    return KeyPreview::enterMovesFocus(this, event);
 }

@@ -4,13 +4,12 @@
 
 #include <QDialog>
 
+class EditWindowFrame;
 class NumberEdit;
 class QCheckBox;
 class QComboBox;
-class QKeyEvent;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QToolButton;
 class TfrmCarPosGL;
 class TickDateEdit;
@@ -40,10 +39,8 @@ public:
     int household() const { return m_sale.household; }
 
 private:
-    bool handleKey(QKeyEvent *event);
     void display(const estate::ParkingSale &sale);
     estate::ParkingSale collect() const;
-    void navigate(void (TfrmCarPosGL::*move)());
 
     TfrmCarPosGL *m_list;
     int m_mode = SaleMode;
@@ -64,8 +61,5 @@ private:
     QComboBox *m_employee;
     QCheckBox *m_outOfUse;
     QPlainTextEdit *m_memo;
-    QCheckBox *m_continuous;
-    QWidget *m_navigator;
-    QPushButton *m_ok;
-    QPushButton *m_cancel;
+    EditWindowFrame *m_frame;
 };

@@ -2,8 +2,8 @@
 
 #include "app/datamodule.h"
 #include "app/messages.h"
+#include "app/recordmanager/editwindowframe.h"
 #include "app/recordmanager/fieldwidgetfactory.h"
-#include "app/recordmanager/keypreview.h"
 #include "app/recordmanager/recordform.h"
 #include "estate/emptydate.h"
 #include "estate/houserules.h"
@@ -15,15 +15,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 using estate::HouseMode;
@@ -58,21 +55,10 @@ void tint(QWidget *input, bool locked)
 TfrmFCinfoEdit::TfrmFCinfoEdit(TfrmFCinfoGL *list)
     : QDialog(list), m_list(list), m_house(new RecordForm(HouseWindowDefs::houseGroup(), this)),
       m_contract(nullptr), m_resident(nullptr), m_sex(new QComboBox(this)), m_moveIn(new TickDateEdit(this)),
-      m_pages(new QTabWidget(this)), m_continuous(new QCheckBox(QStringLiteral("连续新增"), this)),
-      m_navigator(new QWidget(this)), m_ok(new QPushButton(QStringLiteral("确定"), this)),
-      m_cancel(new QPushButton(QStringLiteral("取消"), this))
+      m_pages(new QTabWidget(this)), m_frame(new EditWindowFrame(this, QStringLiteral("房产住户档案"), list))
 {
     setObjectName(QStringLiteral("TfrmFCinfoEdit"));
     setWindowTitle(QStringLiteral("房产住户档案"));
-
-    auto *heading = new QLabel(QStringLiteral("房产住户档案"), this);
-    heading->setObjectName(QStringLiteral("Panel1"));
-    QFont headingFont = heading->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setMinimumHeight(36);
 
     auto *houseBox = new QGroupBox(QStringLiteral("基本信息"), this);
     houseBox->setObjectName(QStringLiteral("GroupBox1"));
@@ -102,51 +88,14 @@ TfrmFCinfoEdit::TfrmFCinfoEdit(TfrmFCinfoGL *list)
     m_pages->addTab(residentPage, QStringLiteral(" 住户信息 "));
     m_pages->setObjectName(QStringLiteral("PageControl1"));
 
-    m_continuous->setObjectName(QStringLiteral("CheckBox1"));
-    m_continuous->setFocusPolicy(Qt::ClickFocus);
-    m_ok->setObjectName(QStringLiteral("Button1"));
-    m_cancel->setObjectName(QStringLiteral("Button2"));
-    m_ok->setAutoDefault(false);
-    m_cancel->setAutoDefault(false);
-
-    m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
-    auto *nav = new QHBoxLayout(m_navigator);
-    nav->setContentsMargins(0, 0, 0, 0);
-    const struct {
-        const char *name;
-        const char *text;
-        void (TfrmFCinfoGL::*move)();
-    } steps[] = {{"nbFirst", "|<", &TfrmFCinfoGL::moveFirst},
-                 {"nbPrior", "<", &TfrmFCinfoGL::movePrior},
-                 {"nbNext", ">", &TfrmFCinfoGL::moveNext},
-                 {"nbLast", ">|", &TfrmFCinfoGL::moveLast}};
-    for (const auto &s : steps) {
-        auto *b = new QToolButton(m_navigator);
-        b->setObjectName(QString::fromLatin1(s.name));
-        b->setText(QString::fromLatin1(s.text));
-        b->setFocusPolicy(Qt::NoFocus);
-        const auto move = s.move;
-        connect(b, &QToolButton::clicked, this, [this, move] { navigate(move); });
-        nav->addWidget(b);
-    }
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_continuous);
-    buttons->addWidget(m_navigator);
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(houseBox);
-    layout->addWidget(m_pages, 1);
-    layout->addLayout(buttons);
+    m_frame->continuousAdd()->setChecked(false);
+    m_frame->addBody(houseBox);
+    m_frame->addBody(m_pages, 1);
 
     auto *contractDate = qobject_cast<QDateEdit *>(m_contract->input(QStringLiteral("F_HTdate")));
     connect(contractDate, &QDateEdit::dateChanged, this, [this] { m_contractDateTouched = true; });
-    connect(m_ok, &QPushButton::clicked, this, &TfrmFCinfoEdit::save);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    new KeyPreview(this, [this](QKeyEvent *event) { return handleKey(event); });
+    connect(m_frame->okButton(), &QPushButton::clicked, this, &TfrmFCinfoEdit::save);
+    connect(m_frame, &EditWindowFrame::navigated, this, [this] { LoadFields(true); });
 }
 
 TfrmFCinfoEdit::~TfrmFCinfoEdit() = default;
@@ -155,8 +104,7 @@ void TfrmFCinfoEdit::PrepareMode(HouseMode mode)
 {
     m_mode = mode;
     setWindowTitle(HouseModes::caption(mode));
-    m_navigator->setVisible(HouseModes::showsNavigator(mode));
-    m_continuous->setVisible(HouseModes::showsContinuousAdd(mode));
+    m_frame->showRowParts(HouseModes::showsContinuousAdd(mode), HouseModes::showsNavigator(mode));
     LoadFields(mode != HouseMode::New);
     lockInputs();
     const QString stored = m_house->text(QStringLiteral("F_curStatus"));
@@ -249,7 +197,7 @@ bool TfrmFCinfoEdit::save()
     else
         m_list->goToLastRow();
 
-    const bool staysOpen = HouseModes::showsContinuousAdd(m_mode) && m_continuous->isChecked();
+    const bool staysOpen = m_frame->keepsAdding();
     if (staysOpen) {
         LoadFields(false);
         m_house->input(QStringLiteral("F_XQname"))->setFocus();
@@ -260,25 +208,4 @@ bool TfrmFCinfoEdit::save()
     if (!staysOpen)
         accept();
     return true;
-}
-
-void TfrmFCinfoEdit::navigate(void (TfrmFCinfoGL::*move)())
-{
-    (m_list->*move)();
-    LoadFields(true);
-}
-
-bool TfrmFCinfoEdit::handleKey(QKeyEvent *event)
-{
-    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_S) {
-        if (m_ok->isEnabled())
-            m_ok->click();
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (m_cancel->isEnabled())
-            m_cancel->click();
-        return true;
-    }
-    return KeyPreview::enterMovesFocus(this, event);
 }

@@ -6,10 +6,8 @@
 #include <QDialog>
 #include <QVariantMap>
 
-class QCheckBox;
+class EditWindowFrame;
 class QComboBox;
-class QKeyEvent;
-class QPushButton;
 class QTabWidget;
 class RecordForm;
 class TfrmFCinfoGL;
@@ -39,9 +37,7 @@ public:
     QVariantMap values() const;
 
 private:
-    bool handleKey(QKeyEvent *event);
     void lockInputs();
-    void navigate(void (TfrmFCinfoGL::*move)());
 
     TfrmFCinfoGL *m_list;
     estate::HouseMode m_mode = estate::HouseMode::New;
@@ -51,10 +47,7 @@ private:
     QComboBox *m_sex;
     TickDateEdit *m_moveIn;
     QTabWidget *m_pages;
-    QCheckBox *m_continuous;
-    QWidget *m_navigator;
-    QPushButton *m_ok;
-    QPushButton *m_cancel;
+    EditWindowFrame *m_frame;
     bool m_contractDateWasNone = false;
     bool m_contractDateTouched = false;
 };

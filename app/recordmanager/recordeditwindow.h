@@ -5,9 +5,7 @@
 
 #include <QDialog>
 
-class QCheckBox;
-class QLabel;
-class QPushButton;
+class EditWindowFrame;
 class RecordForm;
 class RecordListWindow;
 
@@ -45,16 +43,9 @@ protected:
     virtual void fieldsLoaded(bool fromRecord) { Q_UNUSED(fromRecord) }
 
 private:
-    bool handleKey(class QKeyEvent *event);
-    void navigate(void (RecordListWindow::*move)());
-
     EditWindowDef m_def;
     RecordListWindow *m_list;
     int m_mode = NewMode;
-    QLabel *m_heading;
     RecordForm *m_form;
-    QCheckBox *m_continuous;
-    QWidget *m_navigator;
-    QPushButton *m_ok;
-    QPushButton *m_cancel;
+    EditWindowFrame *m_frame;
 };
