@@ -1,5 +1,6 @@
 #include "app/gridexport.h"
 
+#include "app/cellvalue.h"
 #include "app/messages.h"
 #include "app/numberformat.h"
 
@@ -17,8 +18,6 @@
 
 namespace {
 
-const char kEmptyDate[] = "1900-08-14";
-
 DocumentOpener g_opener;
 QString g_lastExport;
 
@@ -27,24 +26,10 @@ bool openWithDesktop(const QString &path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+// Booleans go into the sheet as the numbers 0 and 1.
 bool isNumeric(const QVariant &value)
 {
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Bool:
-        return true;
-    default:
-        return false;
-    }
+    return CellValue::isNumeric(value) || value.typeId() == QMetaType::Bool;
 }
 
 // A display format without digit signs is a date or time format
@@ -60,20 +45,6 @@ QString excelDateFormat(const QString &format)
     QString out = format;
     out.replace(QStringLiteral("nn"), QStringLiteral("mm"), Qt::CaseInsensitive);
     return out;
-}
-
-QString valueText(const QVariant &value)
-{
-    switch (value.typeId()) {
-    case QMetaType::QDate:
-        return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
-    case QMetaType::QDateTime:
-        return value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    case QMetaType::QTime:
-        return value.toTime().toString(QStringLiteral("HH:mm:ss"));
-    default:
-        return value.toString();
-    }
 }
 
 // A date, a time or a date with time from a value or its text, or an invalid one.
@@ -148,8 +119,8 @@ lxw_error writeCell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const QV
 {
     if (!value.isValid() || value.isNull())
         return LXW_NO_ERROR;
-    const QString text = valueText(value);
-    if (text.trimmed() == QLatin1String(kEmptyDate))
+    const QString text = CellValue::text(value);
+    if (CellValue::isEmptyDate(text))
         return LXW_NO_ERROR;
     const QString format = displayFormat.trimmed();
 
@@ -202,8 +173,8 @@ bool writeCsv(const GridSnapshot &grid, const QString &path, QString *error)
     for (const QList<QVariant> &row : grid.rows) {
         QStringList cells;
         for (int c = 0; c < grid.columns.size(); ++c) {
-            const QString text = valueText(row.value(c));
-            cells << quote(text.trimmed() == QLatin1String(kEmptyDate) ? QString() : text);
+            const QString text = CellValue::text(row.value(c));
+            cells << quote(CellValue::isEmptyDate(text) ? QString() : text);
         }
         lines << cells.join(QLatin1Char(','));
     }

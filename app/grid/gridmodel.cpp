@@ -1,5 +1,6 @@
 #include "app/grid/gridmodel.h"
 
+#include "app/cellvalue.h"
 #include "app/numberformat.h"
 
 #include <QDate>
@@ -226,19 +227,7 @@ QString GridModel::footerText(int column) const
 
 bool GridModel::isNumeric(const QVariant &value)
 {
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-        return true;
-    default:
-        return false;
-    }
+    return CellValue::isNumeric(value);
 }
 
 QString GridModel::formatValue(const QVariant &value, const QString &format)

@@ -1,33 +1,10 @@
 #include "app/report/reportexpander.h"
 
+#include "app/cellvalue.h"
 #include "app/numberformat.h"
 #include "app/report/reportdataset.h"
 
-#include <QDateTime>
-#include <QMetaType>
-
 namespace {
-
-const char kEmptyDate[] = "1900-08-14";
-
-bool isNumeric(const QVariant &value)
-{
-    switch (value.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return true;
-    default:
-        return false;
-    }
-}
 
 enum class SetKind { None, Master, Detail };
 
@@ -93,27 +70,13 @@ QString ReportExpander::formatValue(const QVariant &value, const QString &displa
 {
     if (!value.isValid() || value.isNull())
         return {};
-    if (isNumeric(value)) {
+    if (CellValue::isNumeric(value)) {
         if (!displayFormat.trimmed().isEmpty())
             return formatNumber(value.toDouble(), displayFormat);
         return value.toString();
     }
-    QString text;
-    switch (value.metaType().id()) {
-    case QMetaType::QDate:
-        text = value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
-        break;
-    case QMetaType::QDateTime:
-        text = value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        break;
-    case QMetaType::QTime:
-        text = value.toTime().toString(QStringLiteral("HH:mm:ss"));
-        break;
-    default:
-        text = value.toString();
-        break;
-    }
-    if (text.trimmed() == QLatin1String(kEmptyDate))
+    const QString text = CellValue::text(value);
+    if (CellValue::isEmptyDate(text))
         return {};
     if (!displayFormat.trimmed().isEmpty()) {
         bool ok = false;
