@@ -1,6 +1,7 @@
 #include "app/codenumbering.h"
 
 #include "app/datamodule.h"
+#include "app/decimaldigits.h"
 #include "db/dialect.h"
 
 #include <QSqlError>
@@ -17,20 +18,6 @@ bool isDecimal(const QString &text)
             return false;
     }
     return true;
-}
-
-// Adds one to a string of decimal digits, keeping its width; a carry out of
-// the first digit makes it one digit longer ("999" gives "1000").
-QString increment(QString digits)
-{
-    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
-        if (digits.at(i) != QLatin1Char('9')) {
-            digits[i] = QChar(digits.at(i).unicode() + 1);
-            return digits;
-        }
-        digits[i] = QLatin1Char('0');
-    }
-    return QLatin1Char('1') + digits;
 }
 
 QString lengthOf(const db::Dialect &dialect, const QString &column)
@@ -68,7 +55,7 @@ QString CodeNumbering::nextAfter(const QString &largest, int width, int prefixLe
     }
     if (!isDecimal(tail))
         return QString();
-    const QString next = increment(tail);
+    const QString next = DecimalDigits::increment(tail);
     if (prefixLength < 0 && next.size() > tail.size()) {
         // The tail ran over: digits that end the prefix take the carry, so that
         // 1999 is followed by 2000 and not by a code that sorts oddly.
@@ -76,7 +63,7 @@ QString CodeNumbering::nextAfter(const QString &largest, int width, int prefixLe
         while (start > 0 && prefix.at(start - 1) >= QLatin1Char('0') && prefix.at(start - 1) <= QLatin1Char('9'))
             --start;
         if (start < prefix.size())
-            return prefix.left(start) + increment(prefix.mid(start) + tail);
+            return prefix.left(start) + DecimalDigits::increment(prefix.mid(start) + tail);
     }
     return prefix + next;
 }
@@ -128,7 +115,7 @@ CodeProposal CodeNumbering::nextBillNo(QSqlDatabase db, const QString &prefix, c
     while (query.next()) {
         const QString serial = query.value(0).toString().mid(stem.size());
         if (serial.size() >= width && isDecimal(serial))
-            return CodeProposal::success(stem + increment(serial));
+            return CodeProposal::success(stem + DecimalDigits::increment(serial));
     }
     if (query.lastError().isValid())
         return CodeProposal::failure(failureText(query));

@@ -1,5 +1,7 @@
 #include "app/numberformat.h"
 
+#include "app/decimaldigits.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -93,19 +95,6 @@ Section parse(const QString &text)
     return s;
 }
 
-// Adds one to a string of decimal digits ("0999" gives "1000", "99" gives "100").
-QString increment(QString digits)
-{
-    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
-        if (digits.at(i) != QLatin1Char('9')) {
-            digits[i] = QChar(digits.at(i).unicode() + 1);
-            return digits;
-        }
-        digits[i] = QLatin1Char('0');
-    }
-    return QLatin1Char('1') + digits;
-}
-
 // The integer and decimal digits of a non-negative value rounded half up to
 // decimals places. The value is first written with 15 significant digits, so
 // that 2.675 (stored as 2.67499...) rounds as the user reads it.
@@ -121,7 +110,7 @@ void roundDigits(double value, int decimals, QString *intPart, QString *fracPart
     const bool up = frac.at(decimals) >= QLatin1Char('5');
     QString digits = whole + frac.left(decimals);
     if (up)
-        digits = increment(digits);
+        digits = DecimalDigits::increment(digits);
     *intPart = digits.left(digits.size() - decimals);
     *fracPart = digits.right(decimals);
 }
