@@ -1,7 +1,6 @@
 #include "estate/areas/arearenamecascade.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
+#include "db/renamecascade.h"
 
 const QStringList &AreaRenameCascade::tables()
 {
@@ -18,24 +17,13 @@ const QStringList &AreaRenameCascade::tables()
 
 bool AreaRenameCascade::applies(const QString &oldName, const QString &newName)
 {
-    const QString from = oldName.trimmed();
-    return !from.isEmpty() && from != newName.trimmed();
+    return RenameCascade::applies(oldName, newName);
 }
 
 bool AreaRenameCascade::run(QSqlDatabase db, const QString &oldName, const QString &newName, QString *error)
 {
-    if (!applies(oldName, newName))
-        return true;
-    for (const QString &table : tables()) {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("update ") + table + QStringLiteral(" set F_XQname = :newName where F_XQname = :oldName"));
-        q.bindValue(QStringLiteral(":newName"), newName.trimmed());
-        q.bindValue(QStringLiteral(":oldName"), oldName);
-        if (!q.exec()) {
-            if (error)
-                *error = table + QStringLiteral(": ") + q.lastError().text();
-            return false;
-        }
-    }
-    return true;
+    QList<RenameCascade::Target> targets;
+    for (const QString &table : tables())
+        targets.append({table, QStringLiteral("F_XQname")});
+    return RenameCascade::run(db, targets, oldName, newName, error);
 }

@@ -1,38 +1,19 @@
 #include "fees/feeitems/feeitemrenamecascade.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
+#include "db/renamecascade.h"
 
 bool FeeItemRenameCascade::applies(const QString &oldName, const QString &newName)
 {
-    const QString from = oldName.trimmed();
-    return !from.isEmpty() && from != newName.trimmed();
+    return RenameCascade::applies(oldName, newName);
 }
 
 bool FeeItemRenameCascade::run(QSqlDatabase db, const QString &oldName, const QString &newName, QString *error)
 {
-    if (!applies(oldName, newName))
-        return true;
-    // table, column holding the fee item's name
-    static const char *const targets[][2] = {
-        {"T_wyFYrec", "F_SFname"},
-        {"T_wyGTrec", "F_SFname"},
-        {"T_wyGTrec", "F_GTtype"},
-        {"T_GTinfo", "F_type"},
+    static const QList<RenameCascade::Target> targets{
+        {QStringLiteral("T_wyFYrec"), QStringLiteral("F_SFname")},
+        {QStringLiteral("T_wyGTrec"), QStringLiteral("F_SFname")},
+        {QStringLiteral("T_wyGTrec"), QStringLiteral("F_GTtype")},
+        {QStringLiteral("T_GTinfo"), QStringLiteral("F_type")},
     };
-    for (const auto &target : targets) {
-        const QString table = QString::fromLatin1(target[0]);
-        const QString column = QString::fromLatin1(target[1]);
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("update ") + table + QStringLiteral(" set ") + column + QStringLiteral(" = :newName where ")
-                  + column + QStringLiteral(" = :oldName"));
-        q.bindValue(QStringLiteral(":newName"), newName.trimmed());
-        q.bindValue(QStringLiteral(":oldName"), oldName);
-        if (!q.exec()) {
-            if (error)
-                *error = table + QStringLiteral(": ") + q.lastError().text();
-            return false;
-        }
-    }
-    return true;
+    return RenameCascade::run(db, targets, oldName, newName, error);
 }
