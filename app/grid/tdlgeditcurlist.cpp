@@ -1,9 +1,10 @@
 #include "app/grid/tdlgeditcurlist.h"
 
+#include "app/dialogbuttons.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 TDLGeditCurList::TDLGeditCurList(QWidget *parent) : QDialog(parent), m_edit(new QLineEdit(this))
@@ -12,18 +13,7 @@ TDLGeditCurList::TDLGeditCurList(QWidget *parent) : QDialog(parent), m_edit(new 
     setWindowTitle(QStringLiteral("批量修改当前列"));
     auto *prompt = new QLabel(QStringLiteral("请输入要填写的字段值："), this);
     m_edit->setObjectName(QStringLiteral("Edit1"));
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("Button1"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("Button2"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout *buttons = DialogButtons::okCancel(this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(m_edit);

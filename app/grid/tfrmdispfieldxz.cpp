@@ -1,11 +1,11 @@
 #include "app/grid/tfrmdispfieldxz.h"
 
+#include "app/dialogbuttons.h"
 #include "app/grid/gridview.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 TFrmDispFieldXZ::TFrmDispFieldXZ(const QStringList &captions, const QList<bool> &visible, QWidget *parent)
@@ -20,18 +20,7 @@ TFrmDispFieldXZ::TFrmDispFieldXZ(const QStringList &captions, const QList<bool> 
         item->setCheckState(i < visible.size() && visible.at(i) ? Qt::Checked : Qt::Unchecked);
     }
 
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("Button1"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("Button2"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout *buttons = DialogButtons::okCancel(this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addLayout(buttons);

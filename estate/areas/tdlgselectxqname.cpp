@@ -2,12 +2,12 @@
 
 #include "access/areascope.h"
 #include "app/datamodule.h"
+#include "app/dialogbuttons.h"
 #include "app/messages.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QVBoxLayout>
@@ -23,17 +23,7 @@ TDLGselectXQname::TDLGselectXQname(QWidget *parent) : QDialog(parent), m_list(ne
     m_list->setResizeMode(QListView::Adjust);
     m_list->setUniformItemSizes(true);
 
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("Button1"));
-    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("Button2"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout *buttons = DialogButtons::okCancel(this, DialogButtons::NoDefault);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("请从以下列表中勾选所需项目："), this));
     layout->addWidget(m_list, 1);
