@@ -1,29 +1,12 @@
 #include "estate/housewindowdefs.h"
 
+#include "app/recordmanager/describe.h"
 #include "estate/houselistquery.h"
 
 namespace {
 
-FieldDef field(const char *column, const char *caption, const char *widget, Editor editor = Editor::Line,
-               const char *source = "")
-{
-    FieldDef f;
-    f.column = QString::fromLatin1(column);
-    f.caption = QString::fromUtf8(caption);
-    f.widgetName = QString::fromLatin1(widget);
-    f.editor = editor;
-    f.source = QString::fromLatin1(source);
-    return f;
-}
-
-GridColumn column(const char *fieldName, const char *caption, int width = 80)
-{
-    GridColumn c;
-    c.fieldName = QString::fromLatin1(fieldName);
-    c.caption = QString::fromUtf8(caption);
-    c.width = width;
-    return c;
-}
+using describe::column;
+using describe::field;
 
 EditWindowDef group(const char *className, std::initializer_list<FieldDef> fields, int columns)
 {

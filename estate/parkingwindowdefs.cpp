@@ -1,19 +1,9 @@
 #include "estate/parkingwindowdefs.h"
 
+#include "app/recordmanager/describe.h"
 #include "estate/parkinglistquery.h"
 
-namespace {
-
-GridColumn column(const char *fieldName, const char *caption, int width = 80)
-{
-    GridColumn c;
-    c.fieldName = QString::fromLatin1(fieldName);
-    c.caption = QString::fromUtf8(caption);
-    c.width = width;
-    return c;
-}
-
-}  // namespace
+using describe::column;
 
 ListWindowDef ParkingWindowDefs::listWindow()
 {

@@ -1,39 +1,17 @@
 #include "estate/registerwindowdefs.h"
 
+#include "app/recordmanager/describe.h"
+
 namespace {
 
 using Match = ClauseBuilder::Match;
-
-FieldDef field(const char *column, const char *caption, const char *widget, Editor editor = Editor::Line,
-               const char *source = "", FieldFlags flags = NoFieldFlags)
-{
-    FieldDef f;
-    f.column = QString::fromLatin1(column);
-    f.caption = QString::fromUtf8(caption);
-    f.widgetName = QString::fromLatin1(widget);
-    f.editor = editor;
-    f.source = QString::fromLatin1(source);
-    f.flags = flags;
-    return f;
-}
+using describe::column;
+using describe::field;
+using describe::filter;
 
 FieldDef areaField()
 {
     return field("F_XQname", "小区名称：", "cbbXQname", Editor::Area, "", KeepOnNew);
-}
-
-GridColumn column(const char *fieldName, const char *caption, int width = 80)
-{
-    GridColumn c;
-    c.fieldName = QString::fromLatin1(fieldName);
-    c.caption = QString::fromUtf8(caption);
-    c.width = width;
-    return c;
-}
-
-FilterDef filter(const char *caption, const char *column, Match match, const char *codeList = "")
-{
-    return {QString::fromUtf8(caption), QString::fromLatin1(column), match, QString::fromLatin1(codeList)};
 }
 
 ListWindowDef list(const char *className, const char *caption, const char *table, const char *key,
