@@ -3,7 +3,6 @@
 #include "access/session.h"
 #include "app/datamodule.h"
 #include "app/formplacement.h"
-#include "app/grid/gridcolumnformats.h"
 #include "app/grid/gridconfig.h"
 #include "app/grid/gridview.h"
 #include "app/messages.h"
@@ -86,7 +85,7 @@ void TfrmCarPosGL::openWindow()
 {
     LoadGridConfig(grid(), definition().gridKey);
     FillValueList();
-    ApplyColumnFormats(grid(), definition().formatClass);
+    applyDisplayFormats();
 }
 
 bool TfrmCarPosGL::confirmDelete()

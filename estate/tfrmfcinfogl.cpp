@@ -174,11 +174,16 @@ void TfrmFCinfoGL::reopenHouses()
 void TfrmFCinfoGL::openWindow()
 {
     LoadGridConfig(grid(), definition().gridKey);
+    applyDisplayFormats();
+    RefreshHouses();
+}
+
+void TfrmFCinfoGL::applyDisplayFormats()
+{
     for (int c = 0; c < grid()->gridModel()->columns().size(); ++c) {
         if (grid()->gridModel()->columns().at(c).fieldName.contains(QStringLiteral("area"), Qt::CaseInsensitive))
             grid()->setColumnDisplayFormat(c, dmData().AmountFormat());
     }
-    RefreshHouses();
 }
 
 bool TfrmFCinfoGL::hasHouseIn(const QString &area, const QString &building) const

@@ -42,6 +42,8 @@ public:
 protected:
     BoundStatement listStatement() const override;
     void openWindow() override;
+    // Every column whose field name contains "area" shows quantities.
+    void applyDisplayFormats() override;
 
 private:
     void runEditWindow(estate::HouseMode mode);

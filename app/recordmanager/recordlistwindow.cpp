@@ -1,9 +1,6 @@
 #include "app/recordmanager/recordlistwindow.h"
 
-#include "access/session.h"
-#include "app/datamodule.h"
 #include "app/formplacement.h"
-#include "app/grid/gridcolumnformats.h"
 #include "app/grid/gridconfig.h"
 #include "app/grid/gridview.h"
 #include "app/messages.h"
@@ -20,12 +17,7 @@ RecordListWindow::RecordListWindow(const ListWindowDef &definition, QWidget *par
     : RecordWindow(definition, parent), m_def(definition), m_filter(new FilterBar(definition.filters, this))
 {
     WindowToolBar *bar = toolBar();
-    connect(bar->addButton(QStringLiteral("tbNew"), QStringLiteral("新增")), &QToolButton::clicked, this,
-            &RecordListWindow::newRecord);
-    connect(bar->addButton(QStringLiteral("tbEdit"), QStringLiteral("修改")), &QToolButton::clicked, this,
-            &RecordListWindow::editRecord);
-    connect(bar->addButton(QStringLiteral("tbDel"), QStringLiteral("删除")), &QToolButton::clicked, this,
-            &RecordListWindow::deleteRecord);
+    addRecordButtons([this] { newRecord(); }, [this] { editRecord(); }, [this] { deleteRecord(); });
     bar->addSeparator();
     addNavigationButtons();
     bar->addSeparator();
@@ -35,10 +27,6 @@ RecordListWindow::RecordListWindow(const ListWindowDef &definition, QWidget *par
 
     addAboveGrid(m_filter);
     connect(m_filter, &FilterBar::refreshRequested, this, &RecordListWindow::RefreshList);
-    connect(grid(), &QAbstractItemView::doubleClicked, this, [this] {
-        if (button(QStringLiteral("tbEdit"))->isEnabled())
-            editRecord();
-    });
 }
 
 RecordListWindow::~RecordListWindow() = default;
@@ -47,20 +35,13 @@ void RecordListWindow::openWindow()
 {
     if (!m_def.gridKey.isEmpty())
         LoadGridConfig(grid(), m_def.gridKey);
-    if (m_def.formatClass > 0)
-        ApplyColumnFormats(grid(), m_def.formatClass);
+    applyDisplayFormats();
     RefreshList();
 }
 
 BoundStatement RecordListWindow::listStatement() const
 {
-    BoundStatement s;
-    s.sql = m_def.selectSql.isEmpty() ? QStringLiteral("select * from ") + m_def.table + QStringLiteral(" where (1=1) ")
-                                      : m_def.selectSql;
-    if (m_def.areaScoped) {
-        const Session &session = Session::current();
-        s.append(session.areaScopeClause(), session.areaScope().binds());
-    }
+    BoundStatement s = tableStatement();
     ClauseBuilder filter;
     m_filter->appendCondition(filter);
     filter.appendTo(s);
@@ -116,31 +97,20 @@ void RecordListWindow::editRecord()
 
 bool RecordListWindow::confirmDelete()
 {
-    return AskOkCancel(QStringLiteral("系统提示"), QStringLiteral("真的要删除当前编号")
-                                                    + currentValue(m_def.deleteQuestionField).toString()
-                                                    + QStringLiteral("吗？"));
+    return askDeleteCurrent(m_def.deleteQuestionField);
 }
 
 void RecordListWindow::deleteRecord()
 {
     if (!hasRows() || !confirmDelete())
         return;
-    if (dmData().DeleteByID(m_def.table, currentValue(QStringLiteral("F_ID")).toLongLong()))
+    if (deleteCurrentRow())
         reopenTable();
 }
 
 bool RecordListWindow::handleKey(QKeyEvent *event)
 {
-    const bool ctrl = event->modifiers() == Qt::ControlModifier;
-    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
-    WindowToolBar *bar = toolBar();
-    if (ctrl && event->key() == Qt::Key_A)
-        return bar->clickIfEnabled(QStringLiteral("tbNew"));
-    if (ctrl && event->key() == Qt::Key_E)
-        return bar->clickIfEnabled(QStringLiteral("tbEdit"));
-    if (plain && event->key() == Qt::Key_Escape)
-        return bar->clickIfEnabled(QStringLiteral("tbExit"));
-    if (plain && event->key() == Qt::Key_Delete)
-        return bar->clickIfEnabled(QStringLiteral("tbDel"));
+    if (const std::optional<bool> pressed = pressRecordKey(event))
+        return *pressed;
     return RecordWindow::handleKey(event);
 }

@@ -1,7 +1,10 @@
 #include "app/recordmanager/recordwindow.h"
 
+#include "access/session.h"
 #include "app/datamodule.h"
+#include "app/grid/gridcolumnformats.h"
 #include "app/grid/gridview.h"
+#include "app/messages.h"
 #include "app/recordmanager/keypreview.h"
 #include "app/recordmanager/reportactions.h"
 #include "app/recordmanager/statuspanels.h"
@@ -42,6 +45,10 @@ RecordWindow::RecordWindow(const RecordWindowDef &definition, QWidget *parent)
         currentRecordChanged(row);
     });
     m_keys = new KeyPreview(this, [this](QKeyEvent *event) { return handleKey(event); });
+    connect(&dmData(), &TdmData::displayFormatsChanged, this, [this] {
+        if (m_opened)
+            applyDisplayFormats();
+    });
 }
 
 RecordWindow::~RecordWindow() = default;
@@ -49,6 +56,58 @@ RecordWindow::~RecordWindow() = default;
 QToolButton *RecordWindow::button(const QString &name) const
 {
     return m_toolBar->button(name);
+}
+
+void RecordWindow::addRecordButtons(const std::function<void()> &add, const std::function<void()> &edit,
+                                    const std::function<void()> &remove)
+{
+    connect(m_toolBar->addButton(QStringLiteral("tbNew"), QStringLiteral("新增")), &QToolButton::clicked, this, add);
+    connect(m_toolBar->addButton(QStringLiteral("tbEdit"), QStringLiteral("修改")), &QToolButton::clicked, this, edit);
+    connect(m_toolBar->addButton(QStringLiteral("tbDel"), QStringLiteral("删除")), &QToolButton::clicked, this, remove);
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, [this, edit] {
+        if (button(QStringLiteral("tbEdit"))->isEnabled())
+            edit();
+    });
+}
+
+BoundStatement RecordWindow::tableStatement() const
+{
+    BoundStatement s;
+    s.sql = m_def.selectSql.isEmpty() ? QStringLiteral("select * from ") + m_def.table + QStringLiteral(" where (1=1) ")
+                                      : m_def.selectSql;
+    if (m_def.areaScoped) {
+        const Session &session = Session::current();
+        s.append(session.areaScopeClause(), session.areaScope().binds());
+    }
+    return s;
+}
+
+bool RecordWindow::askDeleteCurrent(const QString &field) const
+{
+    return AskOkCancel(QStringLiteral("系统提示"), QStringLiteral("真的要删除当前编号") + currentValue(field).toString()
+                                                    + QStringLiteral("吗？"));
+}
+
+bool RecordWindow::deleteCurrentRow()
+{
+    return dmData().DeleteByID(m_def.table, currentValue(QStringLiteral("F_ID")).toLongLong());
+}
+
+std::optional<bool> RecordWindow::pressRecordKey(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers() == Qt::ControlModifier;
+    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (ctrl && event->key() == Qt::Key_A)
+        return m_toolBar->clickIfEnabled(QStringLiteral("tbNew"));
+    if (ctrl && event->key() == Qt::Key_E)
+        return m_toolBar->clickIfEnabled(QStringLiteral("tbEdit"));
+    if (ctrl && event->key() == Qt::Key_S)
+        return m_toolBar->clickIfEnabled(QStringLiteral("tbSave"));
+    if (plain && event->key() == Qt::Key_Escape)
+        return m_toolBar->clickIfEnabled(QStringLiteral("tbCancel")) || m_toolBar->clickIfEnabled(QStringLiteral("tbExit"));
+    if (plain && event->key() == Qt::Key_Delete)
+        return m_toolBar->clickIfEnabled(QStringLiteral("tbDel"));
+    return std::nullopt;
 }
 
 void RecordWindow::addNavigationButtons()
@@ -90,6 +149,12 @@ void RecordWindow::addAboveGrid(QWidget *widget)
 void RecordWindow::addBelowGrid(QWidget *widget)
 {
     m_layout->insertWidget(m_layout->indexOf(m_grid) + 1, widget);
+}
+
+void RecordWindow::applyDisplayFormats()
+{
+    if (m_def.formatClass > 0)
+        ApplyColumnFormats(m_grid, m_def.formatClass);
 }
 
 void RecordWindow::showEvent(QShowEvent *event)

@@ -7,6 +7,9 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <optional>
+
 class GridView;
 class KeyPreview;
 class QKeyEvent;
@@ -70,15 +73,35 @@ public:
 
 protected:
     // Toolbar building blocks, in the order the window wants them.
+    // "新增", "修改", "删除"; a double click in the grid runs "修改" while
+    // that button is enabled.
+    void addRecordButtons(const std::function<void()> &add, const std::function<void()> &edit,
+                          const std::function<void()> &remove);
     void addNavigationButtons();
     void addReportButtons(const QString &designName, const QString &exportName);
     void addExitButton();
+    // "select * from <table> where (1=1) " (or the description's own select)
+    // with the operator's area condition when the description asks for it.
+    BoundStatement tableStatement() const;
+    // "真的要删除当前编号" + the current row's field + "吗？"; true to go on.
+    bool askDeleteCurrent(const QString &field) const;
+    // Deletes the current row (by its F_ID) from the described table.
+    bool deleteCurrentRow();
+    // The record keys: Ctrl+A "新增", Ctrl+E "修改", Ctrl+S "保存", Delete
+    // "删除", Esc "取消" or else "退出", each pressing its button when the
+    // window has it enabled. Nothing for any other key; otherwise whether a
+    // button was pressed.
+    std::optional<bool> pressRecordKey(QKeyEvent *event);
     // Places a widget above or below the grid.
     void addAboveGrid(QWidget *widget);
     void addBelowGrid(QWidget *widget);
 
     // Runs once, when the window is first shown: settings, then the list.
     virtual void openWindow() = 0;
+    // The number formats of the grid's columns, by default by the
+    // description's format class. The window's openWindow calls it; it runs
+    // again while the window is open whenever the display formats change.
+    virtual void applyDisplayFormats();
     // The window's keys; true when the key was used up. The default handles
     // Page Up/Down, Home, End and Enter.
     virtual bool handleKey(QKeyEvent *event);

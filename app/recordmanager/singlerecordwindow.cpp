@@ -1,9 +1,7 @@
 #include "app/recordmanager/singlerecordwindow.h"
 
-#include "access/session.h"
 #include "app/datamodule.h"
 #include "app/grid/gridconfig.h"
-#include "app/grid/gridcolumnformats.h"
 #include "app/grid/gridview.h"
 #include "app/messages.h"
 #include "app/recordmanager/recordform.h"
@@ -18,12 +16,7 @@ SingleRecordWindow::SingleRecordWindow(const RecordWindowDef &list, const EditWi
     : RecordWindow(list, parent), m_formDef(form), m_form(new RecordForm(form, this))
 {
     WindowToolBar *bar = toolBar();
-    connect(bar->addButton(QStringLiteral("tbNew"), QStringLiteral("新增")), &QToolButton::clicked, this,
-            &SingleRecordWindow::newRecord);
-    connect(bar->addButton(QStringLiteral("tbEdit"), QStringLiteral("修改")), &QToolButton::clicked, this,
-            &SingleRecordWindow::editRecord);
-    connect(bar->addButton(QStringLiteral("tbDel"), QStringLiteral("删除")), &QToolButton::clicked, this,
-            &SingleRecordWindow::deleteRecord);
+    addRecordButtons([this] { newRecord(); }, [this] { editRecord(); }, [this] { deleteRecord(); });
     bar->addSeparator();
     addNavigationButtons();
     bar->addSeparator();
@@ -40,10 +33,6 @@ SingleRecordWindow::SingleRecordWindow(const RecordWindowDef &list, const EditWi
     for (QPlainTextEdit *memo : m_form->findChildren<QPlainTextEdit *>())
         memo->setMaximumHeight(memo->fontMetrics().lineSpacing() * 4 + 12);
     addBelowGrid(m_form);
-    connect(grid(), &QAbstractItemView::doubleClicked, this, [this] {
-        if (button(QStringLiteral("tbEdit"))->isEnabled())
-            editRecord();
-    });
     SetBrowsing(true);
 }
 
@@ -51,15 +40,8 @@ SingleRecordWindow::~SingleRecordWindow() = default;
 
 BoundStatement SingleRecordWindow::listStatement() const
 {
-    const RecordWindowDef &def = windowDefinition();
-    BoundStatement s;
-    s.sql = def.selectSql.isEmpty() ? QStringLiteral("select * from ") + def.table + QStringLiteral(" where (1=1) ")
-                                    : def.selectSql;
-    if (def.areaScoped) {
-        const Session &session = Session::current();
-        s.append(session.areaScopeClause(), session.areaScope().binds());
-    }
-    s.append(QLatin1Char(' ') + def.orderBy);
+    BoundStatement s = tableStatement();
+    s.append(QLatin1Char(' ') + windowDefinition().orderBy);
     return s;
 }
 
@@ -70,8 +52,7 @@ void SingleRecordWindow::openWindow()
     const RecordWindowDef &def = windowDefinition();
     if (!def.gridKey.isEmpty())
         LoadGridConfig(grid(), def.gridKey);
-    if (def.formatClass > 0)
-        ApplyColumnFormats(grid(), def.formatClass);
+    applyDisplayFormats();
     ShowValues(true);
 }
 
@@ -173,16 +154,14 @@ bool SingleRecordWindow::saveRecord()
 
 bool SingleRecordWindow::confirmDelete()
 {
-    return AskOkCancel(QStringLiteral("系统提示"), QStringLiteral("真的要删除当前编号")
-                                                    + currentValue(QStringLiteral("F_code")).toString()
-                                                    + QStringLiteral("吗？"));
+    return askDeleteCurrent(QStringLiteral("F_code"));
 }
 
 void SingleRecordWindow::deleteRecord()
 {
     if (!hasRows() || !confirmDelete())
         return;
-    if (dmData().DeleteByID(windowDefinition().table, currentValue(QStringLiteral("F_ID")).toLongLong())) {
+    if (deleteCurrentRow()) {
         reopenTable();
         ShowValues(hasRows());
     }
@@ -190,18 +169,7 @@ void SingleRecordWindow::deleteRecord()
 
 bool SingleRecordWindow::handleKey(QKeyEvent *event)
 {
-    const bool ctrl = event->modifiers() == Qt::ControlModifier;
-    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
-    WindowToolBar *bar = toolBar();
-    if (ctrl && event->key() == Qt::Key_A)
-        return bar->clickIfEnabled(QStringLiteral("tbNew"));
-    if (ctrl && event->key() == Qt::Key_E)
-        return bar->clickIfEnabled(QStringLiteral("tbEdit"));
-    if (ctrl && event->key() == Qt::Key_S)
-        return bar->clickIfEnabled(QStringLiteral("tbSave"));
-    if (plain && event->key() == Qt::Key_Escape)
-        return bar->clickIfEnabled(QStringLiteral("tbCancel")) || bar->clickIfEnabled(QStringLiteral("tbExit"));
-    if (plain && event->key() == Qt::Key_Delete)
-        return bar->clickIfEnabled(QStringLiteral("tbDel"));
+    if (const std::optional<bool> pressed = pressRecordKey(event))
+        return *pressed;
     return RecordWindow::handleKey(event);
 }

@@ -2,7 +2,6 @@
 
 #include "access/session.h"
 #include "app/datamodule.h"
-#include "app/grid/gridcolumnformats.h"
 #include "app/grid/gridconfig.h"
 #include "app/grid/gridview.h"
 #include "app/recordmanager/statuspanels.h"
@@ -80,8 +79,7 @@ void StatisticsWindow::openWindow()
     }
     if (!m_def.gridKey.isEmpty())
         LoadGridConfig(grid(), m_def.gridKey);
-    if (m_def.formatClass > 0)
-        ApplyColumnFormats(grid(), m_def.formatClass);
+    applyDisplayFormats();
     SetToolbarEnabled(this, false);
 }
 
