@@ -48,6 +48,9 @@ FilterBar::FilterBar(const QList<FilterDef> &items, QWidget *parent)
 
 void FilterBar::onFieldChanged(int index)
 {
+    // A blank item (no column) adds no condition and leaves both boxes as they are.
+    if (index >= 0 && index < m_items.size() && m_items.at(index).column.isEmpty())
+        return;
     const bool fromList = index >= 0 && index < m_items.size() && !m_items.at(index).codeList.isEmpty();
     if (fromList) {
         const QSignalBlocker block(m_values);

@@ -12,6 +12,8 @@ class QToolButton;
 // (ComboBox1), "查询内容：" takes the text (Edit1) or, for fields whose values
 // come from a code list, a choice of that list (ComboBox2); SpeedButton1
 // refreshes. Any change of the value asks the window to refresh its list.
+// Choosing an item shows its value box and empties both, except a blank item
+// (one without a column), which leaves them as they are.
 class FilterBar : public QWidget {
     Q_OBJECT
 public:

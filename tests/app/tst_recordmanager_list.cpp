@@ -1,3 +1,5 @@
+#include "app/datamodule.h"
+#include "app/grid/gridmodel.h"
 #include "app/grid/gridview.h"
 #include "app/recordmanager/filterbar.h"
 #include "app/recordmanager/statuspanels.h"
@@ -19,6 +21,8 @@ private slots:
     void filters_data();
     void filters();
     void codeListFilterUsesTheDropDown();
+    void blankFilterItemLeavesTheValueBoxes();
+    void displayFormatsFollowTheSettings();
     void emptyTableGuards();
     void deleteAsksAndReopensOnTheFirstRow();
     void deleteKeyInTheFilterBoxAsksToo();
@@ -117,6 +121,73 @@ void TestRecordManagerList::codeListFilterUsesTheDropDown()
     QVERIFY(!values->isVisible());
     QVERIFY(edit->isVisible());
     QCOMPARE(w.codes(), (QStringList{"001", "002"}));
+}
+
+void TestRecordManagerList::blankFilterItemLeavesTheValueBoxes()
+{
+    TestDatabase tdb;
+    QVERIFY(tdb.isValid());
+    ScriptedMessages messages;
+    addSuggestion(QStringLiteral("001"), QStringLiteral("a"), QStringLiteral("投诉"));
+    addSuggestion(QStringLiteral("002"), QStringLiteral("b"), QStringLiteral("建议"));
+    ListWindowDef def = suggestionsList();
+    def.filters << FilterDef{};
+    RecordListWindow window(def);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *field = window.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+    auto *edit = window.findChild<QLineEdit *>(QStringLiteral("Edit1"));
+    auto *values = window.findChild<QComboBox *>(QStringLiteral("ComboBox2"));
+    const int blank = field->count() - 1;
+    const auto codes = [&window] {
+        QStringList out;
+        for (int r = 0; r < window.grid()->rowCount(); ++r)
+            out << window.grid()->value(r, QStringLiteral("F_code")).toString();
+        return out;
+    };
+
+    field->setCurrentIndex(1);
+    edit->setText(QStringLiteral("b"));
+    field->setCurrentIndex(blank);
+    QVERIFY(edit->isVisible());
+    QCOMPARE(edit->text(), QStringLiteral("b"));
+
+    field->setCurrentIndex(2);
+    values->setCurrentIndex(values->findText(QStringLiteral("投诉")));
+    QCOMPARE(codes(), QStringList{"001"});
+    field->setCurrentIndex(blank);
+    QVERIFY(values->isVisible());
+    QVERIFY(!edit->isVisible());
+    QCOMPARE(values->currentText(), QStringLiteral("投诉"));
+    // The blank item adds no condition.
+    click(&window, "SpeedButton1");
+    QCOMPARE(codes(), (QStringList{"001", "002"}));
+    QCOMPARE(messages.count(), 0);
+}
+
+void TestRecordManagerList::displayFormatsFollowTheSettings()
+{
+    TestDatabase tdb;
+    QVERIFY(tdb.isValid());
+    ScriptedMessages messages;
+    TdmData data;
+    data.SetDisplayDecimals(2, 2, 2);
+    ListWindowDef def = suggestionsList();
+    def.formatClass = 5;
+    def.columns << GridColumn{QStringLiteral("F_price"), QStringLiteral("单价")};
+    RecordListWindow window(def);
+    const auto priceFormat = [&window] { return window.grid()->gridModel()->columns().last().displayFormat; };
+
+    // A window not yet open takes its formats when it opens.
+    data.SetDisplayDecimals(2, 3, 2);
+    QVERIFY(priceFormat().isEmpty());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(priceFormat(), data.PriceFormat());
+
+    data.SetDisplayDecimals(2, 4, 2);
+    QCOMPARE(priceFormat(), QStringLiteral("￥,0.00##"));
+    QCOMPARE(messages.count(), 0);
 }
 
 void TestRecordManagerList::emptyTableGuards()
