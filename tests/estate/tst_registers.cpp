@@ -164,7 +164,7 @@ void TestRegisters::filtersMatchAsEachListSays_data()
     QTest::newRow("patrol person is a prefix") << "patrol" << 1 << "张" << QStringList{"012"};
     QTest::newRow("facility name is a prefix") << "facilities" << 1 << "电" << QStringList{"012"};
     QTest::newRow("facility name not inside") << "facilities" << 1 << "梯" << QStringList{};
-    QTest::newRow("facility spec contains") << "facilities" << 4 << "0%" << QStringList{"120"};
+    QTest::newRow("facility model contains") << "facilities" << 4 << "0%" << QStringList{"120"};
 }
 
 void TestRegisters::filtersMatchAsEachListSays()
