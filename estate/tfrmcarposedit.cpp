@@ -2,6 +2,7 @@
 
 #include "app/datamodule.h"
 #include "app/messages.h"
+#include "app/recordmanager/captiongrid.h"
 #include "app/recordmanager/editwindowframe.h"
 #include "app/recordmanager/numberedit.h"
 #include "estate/parkingrules.h"
@@ -40,21 +41,15 @@ TfrmCarPosEdit::TfrmCarPosEdit(TfrmCarPosGL *list)
     m_memo->setObjectName(QStringLiteral("Memo1"));
     m_memo->setTabChangesFocus(true);
 
-    auto *form = new QGridLayout;
-    const auto add = [this, form](int row, int column, const char *caption, QWidget *input) {
-        auto *label = new QLabel(QString::fromUtf8(caption), this);
-        label->setBuddy(input);
-        form->addWidget(label, row, column * 2, Qt::AlignRight);
-        form->addWidget(input, row, column * 2 + 1);
+    auto *form = new CaptionGrid(this, 2);
+    const auto add = [form](int row, int pair, const char *caption, QWidget *input) {
+        form->add(row, pair, QString::fromUtf8(caption), input);
     };
     add(0, 0, "车位编号：", m_code);
     add(0, 1, "预售价格：", m_salePrice);
     add(1, 0, "所在位置：", m_address);
     add(1, 1, "预租价格：", m_rentPrice);
-    auto *memoLabel = new QLabel(QStringLiteral("备    注："), this);
-    memoLabel->setBuddy(m_memo);
-    form->addWidget(memoLabel, 2, 0, Qt::AlignRight | Qt::AlignTop);
-    form->addWidget(m_memo, 2, 1, 1, 3);
+    form->addWide(2, QStringLiteral("备    注："), m_memo);
 
     m_frame->addBody(form);
     setTabOrder(m_code, m_salePrice);

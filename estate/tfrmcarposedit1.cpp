@@ -2,6 +2,7 @@
 
 #include "app/datamodule.h"
 #include "app/messages.h"
+#include "app/recordmanager/captiongrid.h"
 #include "app/recordmanager/editwindowframe.h"
 #include "app/recordmanager/fieldwidgetfactory.h"
 #include "app/recordmanager/numberedit.h"
@@ -82,12 +83,9 @@ TfrmCarPosEdit1::TfrmCarPosEdit1(TfrmCarPosGL *list)
     roomLayout->addWidget(m_room, 1);
     roomLayout->addWidget(m_find);
 
-    auto *form = new QGridLayout;
-    const auto add = [this, form](int row, int column, const char *caption, QWidget *input) {
-        auto *label = new QLabel(QString::fromUtf8(caption), this);
-        label->setBuddy(input);
-        form->addWidget(label, row, column * 2, Qt::AlignRight);
-        form->addWidget(input, row, column * 2 + 1);
+    auto *form = new CaptionGrid(this, 2);
+    const auto add = [form](int row, int pair, const char *caption, QWidget *input) {
+        form->add(row, pair, QString::fromUtf8(caption), input);
     };
     add(0, 0, "车位编号：", m_code);
     add(0, 1, "车位位置：", m_address);
@@ -103,10 +101,7 @@ TfrmCarPosEdit1::TfrmCarPosEdit1(TfrmCarPosGL *list)
     add(5, 1, "收费金额：", m_amount);
     add(6, 0, "经 手 人：", m_employee);
     form->addWidget(m_outOfUse, 6, 3);
-    auto *memoLabel = new QLabel(QStringLiteral("备    注："), this);
-    memoLabel->setBuddy(m_memo);
-    form->addWidget(memoLabel, 7, 0, Qt::AlignRight | Qt::AlignTop);
-    form->addWidget(m_memo, 7, 1, 1, 3);
+    form->addWide(7, QStringLiteral("备    注："), m_memo);
 
     m_frame->addBody(form);
 

@@ -1,5 +1,6 @@
 #include "app/recordmanager/recordform.h"
 
+#include "app/recordmanager/captiongrid.h"
 #include "app/recordmanager/fieldwidgetfactory.h"
 
 #include <QGridLayout>
@@ -11,8 +12,8 @@ RecordForm::RecordForm(const EditWindowDef &definition, QWidget *parent)
     : QWidget(parent), m_fields(definition.fields)
 {
     setObjectName(QStringLiteral("pnlInputs"));
-    auto *grid = new QGridLayout;
     const int perRow = qMax(1, definition.formColumns);
+    auto *grid = new CaptionGrid(this, perRow);
     int row = 0;
     int pair = 0;
     QWidget *previous = nullptr;
@@ -24,12 +25,12 @@ RecordForm::RecordForm(const EditWindowDef &definition, QWidget *parent)
             ++row;
             pair = 0;
         }
-        if (f.editor != Editor::Check) {
-            auto *label = new QLabel(f.caption, this);
-            label->setBuddy(input);
-            grid->addWidget(label, row, pair * 2, Qt::AlignRight | (wide ? Qt::AlignTop : Qt::AlignVCenter));
-        }
-        grid->addWidget(input, row, pair * 2 + 1, 1, wide ? perRow * 2 - 1 : 1);
+        if (f.editor == Editor::Check)
+            grid->addWidget(input, row, pair * 2 + 1);
+        else if (wide)
+            grid->addWide(row, f.caption, input);
+        else
+            grid->add(row, pair, f.caption, input);
         if (wide || ++pair >= perRow) {
             ++row;
             pair = 0;
